@@ -1,0 +1,5 @@
+#pragma once
+
+// Sets up the application object: its name, look and icon. Call once, right after the
+// QApplication exists.
+void SetUpApplication();

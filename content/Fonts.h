@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+// A font as the layout tables name it: a family, a character height in pixels and a style.
+struct FontSpec {
+    QString family;
+    int pixelSize;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QColor color = {}; // invalid: the system window-text colour
+};
+
+inline const FontSpec WindowFont{"MS UI Gothic", 13};
+inline const FontSpec HeadingFont{"MS UI Gothic", 16, true};
+inline const FontSpec AlarmFont{"MS UI Gothic", 13, true, false, false, QColor(255, 0, 0)};
+inline const FontSpec Gothic16{"MS UI Gothic", 16};
+inline const FontSpec Mincho13{"ＭＳ 明朝", 13};
+
+QFont MakeFont(const FontSpec &spec);
+
+// The layout names Windows fonts; the metric-compatible IPA fonts stand in for them.
+void InstallFontSubstitutions();

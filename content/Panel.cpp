@@ -1,0 +1,56 @@
+#include "Panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+Panel::Panel(QWidget *parent) : QWidget(parent), color(palette().color(QPalette::Button)) {}
+
+void Panel::SetCaption(const QString &text) {
+    if (text == caption)
+        return;
+    caption = text;
+    update();
+}
+
+void Panel::SetColor(const QColor &value) {
+    if (value == color)
+        return;
+    color = value;
+    update();
+}
+
+void Panel::SetSingleBorder(bool on) {
+    if (on == singleBorder)
+        return;
+    singleBorder = on;
+    update();
+}
+
+void Panel::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), color);
+    QRect textArea = rect();
+    if (singleBorder) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        textArea.adjust(1, 1, -1, -1);
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(textArea, Qt::AlignCenter, caption);
+}
+
+void Panel::mousePressEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton)
+        pressed = true;
+    event->accept();
+}
+
+void Panel::mouseReleaseEvent(QMouseEvent *event) {
+    const bool click =
+        pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        pressed = false;
+    event->accept();
+    if (click)
+        emit Clicked(this);
+}

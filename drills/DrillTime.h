@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The text of a duration in days as "nn:ss.zzz": minutes, seconds and milliseconds; whole
+// hours and days are not shown. A duration that is not a finite number shows as zero.
+QString FormatDrillTime(double duration);

@@ -1,0 +1,60 @@
+#include "HexFr.h"
+
+#include "ColorValue.h"
+#include "Fonts.h"
+#include "Panel.h"
+
+#include <array>
+
+THFr::THFr(QWidget *parent, int panelLeft) : QWidget(parent) {
+    setAutoFillBackground(true);
+    resize(115, 28);
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAutoFillBackground(true);
+    Panel1->setGeometry(panelLeft, 0, 97, 25);
+    // Bit cells at a pitch of 16 and 17 wide, so that neighbours share one border line.
+    H3Pnl = MakeCell("H3Pnl", 29);
+    H2Pnl = MakeCell("H2Pnl", 45);
+    H1Pnl = MakeCell("H1Pnl", 61);
+    H0Pnl = MakeCell("H0Pnl", 77);
+    HexPnl = MakeCell("HexPnl", 0);
+    for (Panel *cell : {H3Pnl, H2Pnl, H1Pnl, H0Pnl})
+        connect(cell, &Panel::Clicked, this, &THFr::H3PnlClick);
+}
+
+Panel *THFr::MakeCell(const char *name, int left) {
+    auto *cell = new Panel(Panel1);
+    cell->setObjectName(QLatin1String(name));
+    cell->setGeometry(left, 0, 17, 25);
+    cell->setFont(MakeFont(Gothic16));
+    cell->SetSingleBorder(true);
+    cell->SetCaption(QStringLiteral("0"));
+    return cell;
+}
+
+void THFr::SetQuestion(std::int32_t value) {
+    HexPnl->SetCaption(QString::number(value & 15, 16).toUpper());
+    const std::array<Panel *, 4> bits{H0Pnl, H1Pnl, H2Pnl, H3Pnl};
+    for (Panel *cell : bits) {
+        cell->Tag = 0;
+        cell->SetColor(cell->palette().color(QPalette::Button));
+    }
+    for (Panel *cell : bits)
+        cell->SetCaption(QString::number(cell->Tag));
+}
+
+std::int32_t THFr::GetAnswer() const {
+    return 8 * H3Pnl->Tag + 4 * H2Pnl->Tag + 2 * H1Pnl->Tag + H0Pnl->Tag;
+}
+
+void THFr::ShowJudgement(bool correct) {
+    const QColor color = ToQColor(correct ? clLime : clRed);
+    for (Panel *cell : {H0Pnl, H1Pnl, H2Pnl, H3Pnl})
+        cell->SetColor(color);
+}
+
+void THFr::H3PnlClick(Panel *sender) {
+    sender->Tag = sender->Tag == 0 ? 1 : 0;
+    sender->SetCaption(QString::number(sender->Tag));
+}

@@ -1,0 +1,94 @@
+#include "main.h"
+
+#include "AutoLabel.h"
+#include "Chart.h"
+#include "HexFr.h"
+#include "MainWindowLayout.h"
+#include "TagButton.h"
+#include "WidgetBuilder.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace {
+
+QWidget *MakeCustomWidget(const WidgetRow &row, QWidget *parent) {
+    switch (row.kind) {
+    case WidgetKind::HexFrame:
+        return new THFr(parent, row.innerLeft);
+    case WidgetKind::Chart:
+        return new TChart(parent);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+template <typename T> T *TMainF::Find(const QString &name) const {
+    auto *widget = findChild<T *>(name);
+    Q_ASSERT_X(widget, "TMainF", qPrintable(name));
+    return widget;
+}
+
+TMainF::TMainF(const Clock &clock, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      clock(clock) {
+    setObjectName(QStringLiteral("MainF"));
+    setWindowTitle(MainCaption);
+    setFont(MakeFont(WindowFont));
+    setFixedSize(MainClientSize);
+
+    BuildWidgets(this, MainWindowRows(), MakeCustomWidget);
+    PgControl1 = Find<QTabWidget>("PgControl1");
+    PgControl2 = Find<QTabWidget>("PgControl2");
+    THFr1 = Find<THFr>("THFr1");
+    ExBtn = Find<TagButton>("ExBtn");
+    ExamBtn = Find<TagButton>("ExamBtn");
+    AlarmLbl = Find<AutoLabel>("AlarmLbl");
+    TimeLbl = Find<AutoLabel>("TimeLbl");
+    MaxLbl = Find<AutoLabel>("MaxLbl");
+    Max2Lbl = Find<AutoLabel>("Max2Lbl");
+    Min2Lbl = Find<AutoLabel>("Min2Lbl");
+    Chart1 = Find<TChart>("Chart1");
+    Series1 = Chart1->AddFastLineSeries();
+    Series1->SeriesColor = clRed;
+
+    connect(ExBtn, &QPushButton::clicked, this, &TMainF::ExBtnClick);
+    connect(ExamBtn, &QPushButton::clicked, this, &TMainF::ExamBtnClick);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    FormCreate();
+}
+
+void TMainF::FormCreate() {
+    for (std::size_t i = 1; i <= HFrs.size(); ++i)
+        HFrs[i] = Find<THFr>(QStringLiteral("HFr%1").arg(i));
+    MaxTime = 0;
+    MinTime = 0;
+    Series1->ClearPoints();
+    ExamCount = 0;
+    Chart1->LeftAxis.SetRange(0, 1.0 / 360); // 0 to 4 minutes
+    PgControl1->setCurrentIndex(0);
+    PgControl2->setCurrentIndex(0);
+}
+
+void TMainF::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
+    if (button == Qt::RightButton && versionDialog)
+        versionDialog->exec();
+}
+
+void TMainF::mousePressEvent(QMouseEvent *event) {
+    // Presses that children leave unhandled arrive here too; only the window's own surface
+    // counts.
+    const QPoint position = event->position().toPoint();
+    if (childAt(position) == nullptr)
+        FormMouseDown(event->button(), event->modifiers(), position);
+    event->accept();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Clock.h"
+#include "OneBasedArray.h"
+
+#include <QWidget>
+#include <cstdint>
+
+class AutoLabel;
+class QDialog;
+class QTabWidget;
+class TagButton;
+class TChart;
+class TFastLineSeries;
+class THFr;
+
+// The main window: both tab controls with their pages, and the records that the drills share.
+class TMainF : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainF(const Clock &clock = SystemClock::Instance(), QWidget *parent = nullptr);
+
+    // The dialog that a right click on the window's own surface shows; not owned.
+    void SetVersionDialog(QDialog *dialog) { versionDialog = dialog; }
+
+    QTabWidget *PgControl1;
+    QTabWidget *PgControl2;
+    THFr *THFr1;
+    TagButton *ExBtn;
+    TagButton *ExamBtn;
+    AutoLabel *AlarmLbl;
+    AutoLabel *TimeLbl;
+    AutoLabel *MaxLbl;
+    AutoLabel *Max2Lbl;
+    AutoLabel *Min2Lbl;
+    TChart *Chart1;
+    TFastLineSeries *Series1;
+
+public slots:
+    void ExBtnClick();
+    void ExamBtnClick();
+
+protected:
+    void FormCreate();
+    // Shows the version dialog on a right-button press; other buttons do nothing.
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
+    void mousePressEvent(QMouseEvent *event) override;
+
+    std::int32_t ExAns = 0;
+    TimeValue StartTime = 0;
+    TimeValue EndTime = 0;
+    double MaxTime = 0; // the fastest all-correct drill, in days; 0 while there is none
+    double MinTime = 0; // the slowest all-correct drill, in days; 0 while there is none
+    OneBasedArray<std::int32_t, 48> HexAns;
+    OneBasedArray<THFr *, 48> HFrs;
+    OneBasedArray<std::int32_t, 36> DecHexAns;
+    std::int32_t ExamCount = 0;
+
+private:
+    template <typename T> T *Find(const QString &name) const;
+
+    const Clock &clock;
+    // When the running drill started, on the clock that never jumps.
+    std::chrono::steady_clock::time_point steadyStart{};
+    QDialog *versionDialog = nullptr;
+};
