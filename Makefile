@@ -21,13 +21,15 @@ run: build
 	@tools/run.sh $(BUILD_DIR)/app/radixtrek
 
 test: build
-	@QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) -j $(JOBS) --output-on-failure
+	@mkdir -p -m 700 $(BUILD_DIR)/runtime
+	@XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/runtime QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) -j $(JOBS) --output-on-failure
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
 	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DRADIXTREK_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	@QT_QPA_PLATFORM=offscreen \
+	@mkdir -p -m 700 $(SANITIZE_DIR)/runtime
+	@XDG_RUNTIME_DIR=$(CURDIR)/$(SANITIZE_DIR)/runtime QT_QPA_PLATFORM=offscreen \
 	 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-system.supp:print_suppressions=0 \
 	 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -5,10 +5,10 @@
 #include <cmath>
 
 QString FormatDrillTime(double duration) {
-    if (!std::isfinite(duration))
-        duration = 0;
     // nearbyint rounds halves to the even neighbour; fmod drops whole days exactly.
-    const double total = std::nearbyint(std::fabs(duration) * MillisecondsPerDay);
+    double total = std::nearbyint(std::fabs(duration) * MillisecondsPerDay);
+    if (!std::isfinite(total))
+        total = 0;
     const auto t = static_cast<qint64>(std::fmod(total, MillisecondsPerDay));
     const qint64 minutes = t / 60'000 % 60;
     const qint64 seconds = t / 1'000 % 60;

@@ -61,9 +61,6 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
     connect(ExBtn, &QPushButton::clicked, this, &TMainF::ExBtnClick);
     connect(ExamBtn, &QPushButton::clicked, this, &TMainF::ExamBtnClick);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-
     FormCreate();
 }
 
@@ -82,6 +79,18 @@ void TMainF::FormCreate() {
 void TMainF::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
     if (button == Qt::RightButton && versionDialog)
         versionDialog->exec();
+}
+
+void TMainF::showEvent(QShowEvent *event) {
+    // Centred once, when first shown: the frame around the client area is known by then.
+    if (!event->spontaneous() && !centred) {
+        centred = true;
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect frame = frameGeometry();
+            move(screen->geometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+        }
+    }
+    QWidget::showEvent(event);
 }
 
 void TMainF::mousePressEvent(QMouseEvent *event) {

@@ -45,6 +45,7 @@ protected:
     // Shows the version dialog on a right-button press; other buttons do nothing.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
     void mousePressEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
     std::int32_t ExAns = 0;
     TimeValue StartTime = 0;
@@ -63,4 +64,5 @@ private:
     // When the running drill started, on the clock that never jumps.
     std::chrono::steady_clock::time_point steadyStart{};
     QDialog *versionDialog = nullptr;
+    bool centred = false;
 };

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "Clock.h"
+#include "HexFr.h"
+#include "Panel.h"
+#include "RandomSource.h"
+#include "TagButton.h"
+#include "main.h"
+
+#include <QTest>
+#include <chrono>
+#include <gtest/gtest.h>
+
+// A clock that moves only when told to. The wall clock and the steady clock can be moved
+// apart, as when the system time is set during a drill.
+class FakeClock : public Clock {
+public:
+    TimeValue LocalNow() const override { return local; }
+    std::chrono::steady_clock::time_point SteadyNow() const override { return steady; }
+
+    void Advance(std::chrono::milliseconds step) {
+        local += MillisecondsToDays(step.count());
+        steady += step;
+    }
+
+    TimeValue local = 46000.375; // 2025-12-09 09:00
+    std::chrono::steady_clock::time_point steady{std::chrono::hours(1)};
+};
+
+// The main window with its private records readable.
+class MainFProbe : public TMainF {
+public:
+    using TMainF::TMainF;
+    using TMainF::ExamCount;
+    using TMainF::ExAns;
+    using TMainF::EndTime;
+    using TMainF::HexAns;
+    using TMainF::HFrs;
+    using TMainF::MaxTime;
+    using TMainF::MinTime;
+    using TMainF::StartTime;
+};
+
+// Clicks the bit cells of a frame so that it answers value (from an all-zero answer).
+inline void ClickAnswer(THFr *frame, int value) {
+    Panel *cells[] = {frame->H0Pnl, frame->H1Pnl, frame->H2Pnl, frame->H3Pnl};
+    for (int bit = 0; bit < 4; ++bit)
+        if (value >> bit & 1)
+            QTest::mouseClick(cells[bit], Qt::LeftButton);
+}
+
+inline constexpr std::uint32_t FixedSeed = 20261207;
+
+class DrillTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ProcessRandom().SetSeedCounter([] { return FixedSeed; });
+        window.show();
+    }
+    void TearDown() override { ProcessRandom().SetSeedCounter({}); }
+
+    // Answers every drill frame: all right, or all right but one.
+    void AnswerDrill(std::size_t wrongFrame = 0) {
+        for (std::size_t i = 1; i <= 48; ++i) {
+            const int answer = i == wrongFrame ? (window.HexAns[i] ^ 1) : window.HexAns[i];
+            ClickAnswer(window.HFrs[i], answer);
+        }
+    }
+
+    void Press(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // One complete drill that takes the given time.
+    void RunDrill(std::chrono::milliseconds duration) {
+        Press(window.ExamBtn);
+        AnswerDrill();
+        clock.Advance(duration);
+        Press(window.ExamBtn);
+    }
+
+    FakeClock clock;
+    MainFProbe window{clock};
+};
+
+inline double Days(std::chrono::milliseconds duration) {
+    return MillisecondsToDays(duration.count());
+}
