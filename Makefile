@@ -31,7 +31,6 @@ test-sanitize: deps
 	@mkdir -p -m 700 $(SANITIZE_DIR)/runtime
 	@XDG_RUNTIME_DIR=$(CURDIR)/$(SANITIZE_DIR)/runtime QT_QPA_PLATFORM=offscreen \
 	 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-system.supp:print_suppressions=0 \
 	 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	 ctest --test-dir $(SANITIZE_DIR) -j $(JOBS) --output-on-failure
 

@@ -1,6 +1,5 @@
 #include "AutoLabel.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 
 AutoLabel::AutoLabel(QWidget *parent, Qt::Alignment anchor) : QLabel(parent), anchor(anchor) {
@@ -22,17 +21,16 @@ void AutoLabel::FitToText() {
 void AutoLabel::SqueezeInto(int layoutWidth) {
     // Below this the letters get hard to read; a wider label is the lesser evil.
     constexpr int narrowestStretch = 75;
-    QFont squeezed = font();
-    const int natural = QFontMetrics(squeezed).horizontalAdvance(text());
-    if (layoutWidth <= 0 || natural <= layoutWidth)
+    if (layoutWidth <= 0 || width() <= layoutWidth)
         return;
-    int stretch = std::max(narrowestStretch, 100 * layoutWidth / natural);
-    for (;; --stretch) {
+    // Measured as the label sizes itself, which may be wider than the text's advance.
+    QFont squeezed = font();
+    int stretch = std::max(narrowestStretch, 100 * layoutWidth / width());
+    for (; stretch >= narrowestStretch; --stretch) {
         squeezed.setStretch(stretch);
-        if (stretch == narrowestStretch ||
-            QFontMetrics(squeezed).horizontalAdvance(text()) <= layoutWidth)
+        setFont(squeezed);
+        FitToText();
+        if (width() <= layoutWidth)
             break;
     }
-    setFont(squeezed);
-    FitToText();
 }
