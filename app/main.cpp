@@ -1,6 +1,6 @@
+#include "main.h"
 #include "StartUp.h"
 #include "Version.h"
-#include "main.h"
 
 #include <QApplication>
 

@@ -6,8 +6,9 @@
 
 double TChartValueList::ValueAt(std::size_t index) const {
     if (index >= values.size())
-        throw std::out_of_range(
-            QStringLiteral("リストのインデックスが範囲を超えています (%1)").arg(index).toStdString());
+        throw std::out_of_range(QStringLiteral("リストのインデックスが範囲を超えています (%1)")
+                                    .arg(index)
+                                    .toStdString());
     return values[index];
 }
 

@@ -108,15 +108,28 @@ std::vector<WidgetRow> NumberTableRows() {
         const QString decimal = QString::number(v);
         const int decimalWidth = 8 * int(decimal.size());
         const int hexLabel = v < 10 ? 65 - v : letterLabels[std::size_t(v - 10)];
-        rows.push_back({LabelName(34 + v), Label, "TabSheet1",
-                        {decimalRight - decimalWidth, top, decimalWidth, 16}, decimal, &Gothic16,
+        rows.push_back({LabelName(34 + v),
+                        Label,
+                        "TabSheet1",
+                        {decimalRight - decimalWidth, top, decimalWidth, 16},
+                        decimal,
+                        &Gothic16,
                         Qt::AlignRight});
         // The widths of the other columns are not known: a zero width leaves their texts
         // unsqueezed.
-        rows.push_back({LabelName(hexLabel), Label, "TabSheet1", {hexRight, top, 0, 16},
-                        QString::number(v, 16).toUpper(), &Gothic16, Qt::AlignRight});
-        rows.push_back({LabelName(66 + v), Label, "TabSheet1", {binaryLeft, top, 0, 16},
-                        BinaryDigits(v), &Gothic16});
+        rows.push_back({LabelName(hexLabel),
+                        Label,
+                        "TabSheet1",
+                        {hexRight, top, 0, 16},
+                        QString::number(v, 16).toUpper(),
+                        &Gothic16,
+                        Qt::AlignRight});
+        rows.push_back({LabelName(66 + v),
+                        Label,
+                        "TabSheet1",
+                        {binaryLeft, top, 0, 16},
+                        BinaryDigits(v),
+                        &Gothic16});
     }
     return rows;
 }

@@ -46,8 +46,8 @@ void Panel::mousePressEvent(QMouseEvent *event) {
 }
 
 void Panel::mouseReleaseEvent(QMouseEvent *event) {
-    const bool click =
-        pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         pressed = false;
     event->accept();

@@ -10,7 +10,7 @@ enum class WidgetKind { Label, Button, TabControl, Page, GroupBox, Rule, HexFram
 // One widget of a layout table. Rows are built in table order, so a parent comes before its
 // children, and later rows lie above earlier ones.
 struct WidgetRow {
-    QString name;   // the widget's object name
+    QString name; // the widget's object name
     WidgetKind kind;
     QString parent; // object name of the parent; empty for the window itself
     QRect geometry; // labels: the box of their text, which they resize to the font in use

@@ -59,8 +59,8 @@ void TMainF::ExamBtnClick() {
     // The wall clock may be set or jump for daylight saving during a drill, so the duration
     // comes from the clock that never jumps; EndTime still records the wall-clock reading.
     EndTime = clock.LocalNow();
-    const auto steadyElapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-        clock.SteadyNow() - steadyStart);
+    const auto steadyElapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(clock.SteadyNow() - steadyStart);
     const double elapsed = MillisecondsToDays(steadyElapsed.count());
     TimeLbl->SetCaption(FormatDrillTime(elapsed));
 

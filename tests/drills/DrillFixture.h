@@ -30,15 +30,15 @@ public:
 // The main window with its private records readable.
 class MainFProbe : public TMainF {
 public:
-    using TMainF::TMainF;
+    using TMainF::EndTime;
     using TMainF::ExamCount;
     using TMainF::ExAns;
-    using TMainF::EndTime;
     using TMainF::HexAns;
     using TMainF::HFrs;
     using TMainF::MaxTime;
     using TMainF::MinTime;
     using TMainF::StartTime;
+    using TMainF::TMainF;
 };
 
 // Clicks the bit cells of a frame so that it answers value (from an all-zero answer).

@@ -224,7 +224,8 @@ TEST_F(DrillTest, RestartClearsAnswersColoursAndMessageText) {
     EXPECT_EQ(window.MaxLbl->text(), "00:30.000");
     for (std::size_t i = 1; i <= 48; ++i) {
         EXPECT_EQ(window.HFrs[i]->GetAnswer(), 0);
-        EXPECT_TRUE(FrameIs(window.HFrs[i], ToColorValue(window.palette().color(QPalette::Button))));
+        EXPECT_TRUE(
+            FrameIs(window.HFrs[i], ToColorValue(window.palette().color(QPalette::Button))));
     }
 }
 

@@ -1,5 +1,5 @@
-#include "ColorValue.h"
 #include "HexFr.h"
+#include "ColorValue.h"
 #include "Panel.h"
 
 #include <QTest>
@@ -31,8 +31,8 @@ TEST_F(HexFrTest, StartsWithZerosEverywhere) {
 }
 
 TEST_F(HexFrTest, QuestionShowsTheLowFourBitsInUppercaseHex) {
-    const std::pair<int, const char *> cases[] = {{0, "0"},  {9, "9"},   {10, "A"},
-                                                  {15, "F"}, {16, "0"},  {-1, "F"},
+    const std::pair<int, const char *> cases[] = {{0, "0"},  {9, "9"},        {10, "A"},
+                                                  {15, "F"}, {16, "0"},       {-1, "F"},
                                                   {27, "B"}, {INT32_MIN, "0"}};
     for (auto [value, shown] : cases) {
         frame.SetQuestion(value);

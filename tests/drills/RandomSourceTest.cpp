@@ -6,8 +6,7 @@ TEST(RandomSource, FollowsTheLinearCongruentialSequence) {
     RandomSource source;
     source.SetSeed(1);
     const std::int32_t expected[] = {0, 13, 3, 4, 10};
-    const std::uint32_t seeds[] = {134775814u, 3698175007u, 870078620u, 1172187917u,
-                                   2884733762u};
+    const std::uint32_t seeds[] = {134775814u, 3698175007u, 870078620u, 1172187917u, 2884733762u};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(source.RandomBelow(16), expected[i]) << "draw " << i;
         EXPECT_EQ(source.Seed(), seeds[i]) << "draw " << i;
