@@ -1,10 +1,12 @@
 # Set-up, build, run and test commands for Radixtrek on Debian 12.
 BUILD_DIR    ?= build
 SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR     ?= build-fuzz
+FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize screenshots clean
+.PHONY: all deps configure build run test test-sanitize fuzz screenshots clean
 
 all: build
 
@@ -34,9 +36,31 @@ test-sanitize: deps
 	 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	 ctest --test-dir $(SANITIZE_DIR) -j $(JOBS) --output-on-failure
 
+# Every libFuzzer target, built with clang under AddressSanitizer and UndefinedBehaviorSanitizer,
+# each run for FUZZ_SECONDS from the seeds in tests/fuzz/corpus/<name>/ when there are any.
+# Inputs found are kept in $(FUZZ_DIR)/corpus/ for the next run; a crashing input is saved in
+# $(FUZZ_DIR)/artifacts/ and fails the target.
+fuzz:
+	@tools/install-deps.sh clang libclang-rt-14-dev
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRADIXTREK_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+	@set -e; for fuzzer in $(FUZZ_DIR)/fuzzers/*; do \
+	    name=$$(basename $$fuzzer); \
+	    mkdir -p $(FUZZ_DIR)/corpus/$$name $(FUZZ_DIR)/artifacts; \
+	    seeds=tests/fuzz/corpus/$$name; [ -d $$seeds ] || seeds=; \
+	    echo "Fuzzing $$name for $(FUZZ_SECONDS) s"; \
+	    if ! LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-system.supp \
+	         $$fuzzer -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ_DIR)/artifacts/$$name- \
+	            $(FUZZ_DIR)/corpus/$$name $$seeds >$(FUZZ_DIR)/$$name.log 2>&1; then \
+	        tail -n 60 $(FUZZ_DIR)/$$name.log; echo "$$name failed; log in $(FUZZ_DIR)/$$name.log"; \
+	        exit 1; \
+	    fi; \
+	    grep -E '^Done [0-9]+ runs' $(FUZZ_DIR)/$$name.log; \
+	done
+
 screenshots: build
 	@$(BUILD_DIR)/app/radixtrek-screenshots docs/screenshots
 	@echo "Screenshots written to docs/screenshots/"
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -11,6 +11,12 @@ void AutoLabel::SetCaption(const QString &text) {
     FitToText();
 }
 
+void AutoLabel::SetFontColor(const QColor &color) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, color);
+    setPalette(colours);
+}
+
 void AutoLabel::FitToText() {
     const int right = x() + width();
     resize(sizeHint());

@@ -10,6 +10,7 @@ public:
     explicit AutoLabel(QWidget *parent = nullptr, Qt::Alignment anchor = Qt::AlignLeft);
 
     void SetCaption(const QString &text);
+    void SetFontColor(const QColor &color);
     // Re-fits the label to its text, for instance after a font change.
     void FitToText();
     // The stand-in fonts set some texts wider than the fonts the layout was drawn with; such

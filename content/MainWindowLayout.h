@@ -20,3 +20,5 @@ std::vector<WidgetRow> NumberTableRows();
 std::vector<WidgetRow> PracticePageRows();
 // The 48 drill frames HFr1 to HFr48 on their 4 x 12 grid.
 std::vector<WidgetRow> HexFrameGridRows();
+// The 36 frames DHFr1 to DHFr36 in two blocks of 3 x 6.
+std::vector<WidgetRow> DecHexFrameGridRows();

@@ -112,9 +112,38 @@ std::vector<WidgetRow> HexFrameGridRows() {
     return rows;
 }
 
+std::vector<WidgetRow> DecHexFrameGridRows() {
+    constexpr std::array<int, 3> columnX{32, 228, 424};
+    constexpr std::array<int, 6> rowY{56, 89, 123, 156, 190, 224};
+    constexpr int lowerBlockShift = 256;
+    constexpr int answerLeft = 77;
+    constexpr int answerHeight = 19;
+
+    std::vector<WidgetRow> rows;
+    for (int block = 0; block < 2; ++block) {
+        for (int column = 0; column < 3; ++column) {
+            for (int row = 0; row < 6; ++row) {
+                const int number = 18 * block + 6 * column + row + 1;
+                rows.push_back({QStringLiteral("DHFr%1").arg(number),
+                                DecHexFrame,
+                                "TabSheet6",
+                                {columnX[std::size_t(column)],
+                                 rowY[std::size_t(row)] + lowerBlockShift * block, 146, 29},
+                                {},
+                                nullptr,
+                                Qt::AlignLeft,
+                                answerLeft,
+                                answerHeight});
+            }
+        }
+    }
+    return rows;
+}
+
 std::vector<WidgetRow> PracticePageRows() {
     std::vector<WidgetRow> rows = HexToBinaryRows();
-    for (auto part : {HexFrameGridRows(), ProgressGraphRows(), DecimalHexRows()})
+    for (auto part :
+         {HexFrameGridRows(), ProgressGraphRows(), DecimalHexRows(), DecHexFrameGridRows()})
         rows.insert(rows.end(), part.begin(), part.end());
     return rows;
 }

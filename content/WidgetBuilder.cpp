@@ -50,6 +50,7 @@ QWidget *MakeWidget(const WidgetRow &row, QWidget *parent, const CustomWidgetFac
     case WidgetKind::Rule:
         return MakeRule(parent);
     case WidgetKind::HexFrame:
+    case WidgetKind::DecHexFrame:
     case WidgetKind::Chart:
         return makeCustom ? makeCustom(row, parent) : nullptr;
     }

@@ -5,7 +5,17 @@
 #include <QRect>
 #include <QString>
 
-enum class WidgetKind { Label, Button, TabControl, Page, GroupBox, Rule, HexFrame, Chart };
+enum class WidgetKind {
+    Label,
+    Button,
+    TabControl,
+    Page,
+    GroupBox,
+    Rule,
+    HexFrame,
+    DecHexFrame,
+    Chart
+};
 
 // One widget of a layout table. Rows are built in table order, so a parent comes before its
 // children, and later rows lie above earlier ones.
@@ -18,5 +28,9 @@ struct WidgetRow {
     const FontSpec *font = nullptr; // none: the parent's font
     // Labels: the edge that stays in place when the label sizes itself to its text.
     Qt::Alignment alignment = Qt::AlignLeft;
-    int innerLeft = 0; // frames: the left of the visible panel within the frame's bounds
+    // Frames: where their inner part starts, and how high it is (0: as the frame makes it).
+    // For a hexadecimal frame that is its row of cells, for a decimal/hex frame its answer
+    // field.
+    int innerLeft = 0;
+    int innerHeight = 0;
 };

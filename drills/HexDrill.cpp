@@ -15,12 +15,6 @@ namespace {
 
 constexpr int ExplanationTablePage = 1;
 
-void SetLabelColor(QWidget *label, TColor color) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(color));
-    label->setPalette(palette);
-}
-
 } // namespace
 
 void TMainF::ExBtnClick() {
@@ -72,7 +66,7 @@ void TMainF::ExamBtnClick() {
     }
 
     if (!allCorrect) {
-        SetLabelColor(AlarmLbl, clRed);
+        AlarmLbl->SetFontColor(ToQColor(clRed));
         AlarmLbl->SetCaption(QStringLiteral("全問正解になるまでガンバッテ！"));
         return;
     }
@@ -85,7 +79,7 @@ void TMainF::ExamBtnClick() {
         MinTime = elapsed;
         Min2Lbl->SetCaption(FormatDrillTime(MinTime));
     }
-    SetLabelColor(AlarmLbl, clLime);
+    AlarmLbl->SetFontColor(ToQColor(clLime));
     AlarmLbl->SetCaption(QStringLiteral("全問正解オメデトウ！"));
     ExamBtn->Tag = 0;
     ExamBtn->setText(QStringLiteral("演習開始"));

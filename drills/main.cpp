@@ -2,8 +2,10 @@
 
 #include "AutoLabel.h"
 #include "Chart.h"
+#include "DecHexFr.h"
 #include "HexFr.h"
 #include "MainWindowLayout.h"
+#include "NumEdit.h"
 #include "TagButton.h"
 #include "WidgetBuilder.h"
 
@@ -19,6 +21,12 @@ QWidget *MakeCustomWidget(const WidgetRow &row, QWidget *parent) {
     switch (row.kind) {
     case WidgetKind::HexFrame:
         return new THFr(parent, row.innerLeft);
+    case WidgetKind::DecHexFrame: {
+        auto *frame = new TDHFr(parent);
+        const QRect answer = frame->AnswerNum->geometry();
+        frame->AnswerNum->setGeometry(row.innerLeft, answer.y(), answer.width(), row.innerHeight);
+        return frame;
+    }
     case WidgetKind::Chart:
         return new TChart(parent);
     default:
@@ -54,12 +62,15 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
     MaxLbl = Find<AutoLabel>("MaxLbl");
     Max2Lbl = Find<AutoLabel>("Max2Lbl");
     Min2Lbl = Find<AutoLabel>("Min2Lbl");
+    ExamBtn2 = Find<TagButton>("ExamBtn2");
+    AlarmLbl2 = Find<AutoLabel>("AlarmLbl2");
     Chart1 = Find<TChart>("Chart1");
     Series1 = Chart1->AddFastLineSeries();
     Series1->SeriesColor = clRed;
 
     connect(ExBtn, &QPushButton::clicked, this, &TMainF::ExBtnClick);
     connect(ExamBtn, &QPushButton::clicked, this, &TMainF::ExamBtnClick);
+    connect(ExamBtn2, &QPushButton::clicked, this, &TMainF::ExamBtn2Click);
 
     FormCreate();
 }
@@ -67,6 +78,8 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
 void TMainF::FormCreate() {
     for (std::size_t i = 1; i <= HFrs.size(); ++i)
         HFrs[i] = Find<THFr>(QStringLiteral("HFr%1").arg(i));
+    for (std::size_t i = 1; i <= DHFrs.size(); ++i)
+        DHFrs[i] = Find<TDHFr>(QStringLiteral("DHFr%1").arg(i));
     MaxTime = 0;
     MinTime = 0;
     Series1->ClearPoints();

@@ -11,6 +11,7 @@ class QDialog;
 class QTabWidget;
 class TagButton;
 class TChart;
+class TDHFr;
 class TFastLineSeries;
 class THFr;
 
@@ -33,12 +34,15 @@ public:
     AutoLabel *MaxLbl;
     AutoLabel *Max2Lbl;
     AutoLabel *Min2Lbl;
+    TagButton *ExamBtn2;
+    AutoLabel *AlarmLbl2;
     TChart *Chart1;
     TFastLineSeries *Series1;
 
 public slots:
     void ExBtnClick();
     void ExamBtnClick();
+    void ExamBtn2Click();
 
 protected:
     void FormCreate();
@@ -55,6 +59,7 @@ protected:
     OneBasedArray<std::int32_t, 48> HexAns;
     OneBasedArray<THFr *, 48> HFrs;
     OneBasedArray<std::int32_t, 36> DecHexAns;
+    OneBasedArray<TDHFr *, 36> DHFrs;
     std::int32_t ExamCount = 0;
 
 private:

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Radixtrek needs to build, run and test, and only those missing.
+# Extra packages for a particular job may be given as arguments, e.g. clang for the fuzzers.
 set -eu
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont
+    "$@"
 )
 
 missing=()

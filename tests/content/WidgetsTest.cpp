@@ -1,5 +1,6 @@
 #include "AutoLabel.h"
 #include "Chart.h"
+#include "DecHexFr.h"
 #include "HexFr.h"
 #include "MainWindowLayout.h"
 #include "TagButton.h"
@@ -45,6 +46,8 @@ bool HasKind(QWidget *widget, WidgetKind kind) {
         return qobject_cast<QGroupBox *>(widget);
     case WidgetKind::HexFrame:
         return qobject_cast<THFr *>(widget);
+    case WidgetKind::DecHexFrame:
+        return qobject_cast<TDHFr *>(widget);
     case WidgetKind::Chart:
         return qobject_cast<TChart *>(widget);
     case WidgetKind::Rule:

@@ -30,6 +30,8 @@ public:
 // The main window with its private records readable.
 class MainFProbe : public TMainF {
 public:
+    using TMainF::DecHexAns;
+    using TMainF::DHFrs;
     using TMainF::EndTime;
     using TMainF::ExamCount;
     using TMainF::ExAns;

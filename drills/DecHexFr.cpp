@@ -1,0 +1,48 @@
+#include "DecHexFr.h"
+
+#include "ColorValue.h"
+#include "Fonts.h"
+#include "NumEdit.h"
+
+#include <QLabel>
+
+namespace {
+
+const FontSpec QuestionFont{"ＭＳ ゴシック", 16};
+
+} // namespace
+
+TDHFr::TDHFr(QWidget *parent) : QWidget(parent) {
+    resize(162, 29);
+    QuesionLbl = new QLabel(QStringLiteral("0"), this);
+    QuesionLbl->setObjectName(QStringLiteral("QuesionLbl"));
+    QuesionLbl->setFont(MakeFont(QuestionFont));
+    // A fixed box with the number against its right edge, not sized to the text.
+    QuesionLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QuesionLbl->setGeometry(0, 6, 65, 16);
+
+    AnswerNum = new TNumEdit(this);
+    AnswerNum->setObjectName(QStringLiteral("AnswerNum"));
+    AnswerNum->setFont(MakeFont(QuestionFont));
+    AnswerNum->setGeometry(85, 3, 69, 22);
+    AnswerNum->SetCtl3D(false);
+}
+
+void TDHFr::SetQuestion(std::uint8_t direction, std::int32_t number) {
+    AnswerNum->SetColor(ToQColor(clWhite));
+    AnswerNum->SetValue(0);
+    if (direction == 0) {
+        AnswerNum->SetNumericType(ntDecimal);
+        QuesionLbl->setText(
+            QStringLiteral("%1").arg(quint32(number), 4, 16, QLatin1Char('0')).toUpper());
+    } else {
+        AnswerNum->SetNumericType(ntHexadecimal);
+        QuesionLbl->setText(QString::number(number));
+    }
+}
+
+std::int32_t TDHFr::GetAnswer() const {
+    return TextToNonNegativeInt32(AnswerNum->AnsiText(), AnswerNum->NumericType()).value_or(-1);
+}
+
+void TDHFr::ShowJudgement(bool correct) { AnswerNum->SetColor(ToQColor(correct ? clLime : clRed)); }

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "NumConversions.h"
+
+#include <QLineEdit>
+#include <cstdint>
+#include <functional>
+
+enum TAlignment : std::uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
+
+// A window that can see every character typed into its controls before they do.
+class TKeyPreviewForm {
+public:
+    virtual ~TKeyPreviewForm() = default;
+    virtual bool KeyPreview() const = 0;
+    // May replace the character, or cancel it by setting it to 0.
+    virtual void FormKeyPress(QWidget *sender, char16_t &key) = 0;
+};
+
+// A single-line edit for a whole number in base 10, 2, 8 or 16. Typing lets only the digits
+// of the base through; Value reads and writes the text as a 64-bit number.
+class TNumEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TNumEdit(QWidget *parent = nullptr);
+
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    TNumericType NumericType() const { return FNumericType; }
+    // Carries the current value over into the new base.
+    void SetNumericType(TNumericType value);
+    // The text read in the current base; -1 for an empty text.
+    std::int64_t Value() const;
+    // Replaces the text with value in the current base (empty for a negative value), padded
+    // with leading zeros to MaxLength when ZeroPadding is on; a longer text is not cut.
+    void SetValue(std::int64_t value);
+    bool ZeroPadding() const { return FZeroPadding; }
+    // Takes effect at the next write of Value.
+    void SetZeroPadding(bool value) { FZeroPadding = value; }
+    QString Text() const { return text(); }
+    // The most characters that typing and pasting may make the text; 0 for no limit.
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value);
+    // A flat single-line border instead of the sunken one.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value);
+    QColor Color() const { return palette().color(QPalette::Base); }
+    void SetColor(const QColor &value);
+
+    // The text as the bytes of its Shift-JIS form, which the readers take byte by byte.
+    QByteArray AnsiText() const;
+
+    // Sees every typed character before the filter; may replace it, or cancel it by setting it
+    // to 0.
+    std::function<void(TNumEdit *sender, char16_t &key)> OnKeyPress;
+
+public slots:
+    // Inserts the clipboard's text unfiltered, as much of it as MaxLength leaves room for.
+    void PasteLimited();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // Runs one typed character through the key-press hooks and the filter.
+    void TypeCharacter(char16_t key);
+    bool Accepts(char16_t key) const;
+    int Room() const;
+
+    TAlignment FAlignment = taLeftJustify;
+    TNumericType FNumericType = ntDecimal;
+    bool FZeroPadding = false;
+    int FMaxLength = 0;
+    bool FCtl3D = true;
+};

@@ -1,0 +1,329 @@
+#include "NumEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class NumEditTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        edit.show();
+        edit.setFocus();
+    }
+
+    // Empties the field with real keystrokes and types the text.
+    void Type(const QString &text) {
+        QTest::keyClick(&edit, Qt::Key_End);
+        while (!edit.text().isEmpty())
+            QTest::keyClick(&edit, Qt::Key_Backspace);
+        QTest::keyClicks(&edit, text);
+    }
+
+    void SendText(const QString &text, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                  int key = 0) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(&edit, &press);
+    }
+
+    TNumEdit edit;
+};
+
+} // namespace
+
+TEST_F(NumEditTest, StartsAsARightAlignedDecimalZero) {
+    TNumEdit fresh;
+    EXPECT_EQ(fresh.Text(), "0");
+    EXPECT_EQ(fresh.Alignment(), taRightJustify);
+    EXPECT_TRUE(fresh.alignment() & Qt::AlignRight);
+    EXPECT_EQ(fresh.NumericType(), ntDecimal);
+    EXPECT_FALSE(fresh.ZeroPadding());
+    EXPECT_EQ(fresh.MaxLength(), 0);
+    EXPECT_EQ(fresh.Value(), 0);
+}
+
+TEST_F(NumEditTest, TypingLetsOnlyTheDigitsOfTheBaseThrough) {
+    const QString keys = QStringLiteral("0123456789abcdefABCDEFgGxz-+ .,/:@[`{~");
+    const std::pair<TNumericType, const char *> cases[] = {
+        {ntDecimal, "0123456789"},
+        {ntBinary, "01"},
+        {ntOctal, "01234567"},
+        {ntHexadecimal, "0123456789abcdefABCDEF"},
+    };
+    for (auto [type, kept] : cases) {
+        edit.SetNumericType(type);
+        Type(keys);
+        EXPECT_EQ(edit.Text(), kept) << int(type);
+    }
+}
+
+TEST_F(NumEditTest, ControlCharactersAndWideCharactersAreDropped) {
+    edit.SetNumericType(ntHexadecimal);
+    Type("1a");
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space})
+        QTest::keyClick(&edit, key);
+    for (Qt::Key letter : {Qt::Key_V, Qt::Key_A, Qt::Key_C, Qt::Key_X, Qt::Key_Z, Qt::Key_M})
+        QTest::keyClick(&edit, letter, Qt::ControlModifier);
+    SendText(QStringLiteral("\t"));
+    SendText(QStringLiteral("１")); // full-width digit
+    SendText(QStringLiteral("Ａ")); // full-width letter
+    SendText(QStringLiteral("é"));
+    SendText(QStringLiteral("😀"));
+    EXPECT_EQ(edit.Text(), "1a");
+    EXPECT_EQ(edit.cursorPosition(), 2);
+    // Ctrl+H types the backspace code, which is let through.
+    QTest::keyClick(&edit, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(edit.Text(), "1");
+}
+
+TEST_F(NumEditTest, BackspaceWorksInEveryBaseAndOnEmptyText) {
+    for (TNumericType type : {ntDecimal, ntBinary, ntOctal, ntHexadecimal}) {
+        edit.SetNumericType(type);
+        Type("101");
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        EXPECT_EQ(edit.Text(), "10");
+    }
+    Type("");
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.Text(), "");
+    EXPECT_EQ(edit.Value(), -1);
+}
+
+TEST_F(NumEditTest, EditingKeysKeepTheirUsualBehaviour) {
+    Type("12345");
+    QTest::keyClick(&edit, Qt::Key_Home);
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_EQ(edit.Text(), "2345");
+    QTest::keyClick(&edit, Qt::Key_Right);
+    QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(edit.selectedText(), "3");
+    QTest::keyClick(&edit, Qt::Key_9);
+    EXPECT_EQ(edit.Text(), "2945");
+    QTest::keyClick(&edit, Qt::Key_End);
+    QTest::keyClick(&edit, Qt::Key_Left);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit.Text(), "295");
+}
+
+TEST_F(NumEditTest, KeyPressHookMayReplaceOrCancelACharacter) {
+    edit.SetNumericType(ntBinary);
+    Type("");
+    edit.OnKeyPress = [](TNumEdit *, char16_t &key) {
+        if (key == u'x')
+            key = u'1';
+        else if (key == u'1')
+            key = u'x';
+        else if (key == u'0')
+            key = 0;
+    };
+    QTest::keyClicks(&edit, "x1x0");
+    EXPECT_EQ(edit.Text(), "11");
+    // A replacement by backspace deletes.
+    edit.OnKeyPress = [](TNumEdit *, char16_t &key) { key = 8; };
+    QTest::keyClick(&edit, Qt::Key_5);
+    EXPECT_EQ(edit.Text(), "1");
+}
+
+namespace {
+
+// A window that previews keys: it turns every "7" into "3", before the field's own hook.
+class PreviewingForm : public QWidget, public TKeyPreviewForm {
+public:
+    bool KeyPreview() const override { return preview; }
+    void FormKeyPress(QWidget *, char16_t &key) override {
+        seen += QChar(key);
+        if (key == u'7')
+            key = u'3';
+    }
+    bool preview = true;
+    QString seen;
+};
+
+} // namespace
+
+TEST(NumEditKeyPreview, TheWindowSeesKeysFirstWhenPreviewIsOn) {
+    PreviewingForm form;
+    auto *edit = new TNumEdit(&form);
+    edit->setText(QString());
+    QString hookSaw;
+    edit->OnKeyPress = [&](TNumEdit *, char16_t &key) { hookSaw += QChar(key); };
+    form.show();
+    QTest::keyClicks(edit, "17");
+    EXPECT_EQ(edit->Text(), "13");
+    EXPECT_EQ(form.seen, "17");
+    EXPECT_EQ(hookSaw, "13");
+    form.preview = false;
+    QTest::keyClick(edit, Qt::Key_7);
+    EXPECT_EQ(edit->Text(), "137");
+}
+
+TEST_F(NumEditTest, MaxLengthLimitsTypingButNotWritingValue) {
+    edit.SetMaxLength(4);
+    Type("123456");
+    EXPECT_EQ(edit.Text(), "1234");
+    // Typing over a selection replaces it, even at the limit.
+    edit.setSelection(1, 2);
+    QTest::keyClick(&edit, Qt::Key_9);
+    EXPECT_EQ(edit.Text(), "194");
+    edit.SetValue(1234567);
+    EXPECT_EQ(edit.Text(), "1234567");
+    edit.SetMaxLength(-3);
+    EXPECT_EQ(edit.MaxLength(), 0);
+}
+
+TEST_F(NumEditTest, PasteIsNotFilteredButKeepsToMaxLength) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("１Ａ x"));
+    edit.setText(QString());
+    edit.PasteLimited();
+    EXPECT_EQ(edit.Text(), "１Ａ x");
+    // Read byte by byte in Shift-JIS: "１" is 0x82 0x50.
+    edit.setText(QStringLiteral("１"));
+    EXPECT_EQ(edit.Value(), (0x82 - 48) * 10 + (0x50 - 48));
+
+    edit.SetMaxLength(3);
+    edit.setText(QStringLiteral("9"));
+    edit.setCursorPosition(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
+    edit.PasteLimited();
+    EXPECT_EQ(edit.Text(), "912");
+}
+
+TEST_F(NumEditTest, ContextMenuPasteGoesThroughTheLimit) {
+    edit.SetMaxLength(2);
+    edit.setText(QString());
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&edit, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions())
+        if (action->text().startsWith(QLineEdit::tr("&Paste")))
+            paste = action;
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(edit.Text(), "ab");
+}
+
+TEST_F(NumEditTest, HugeAndStrangePastesReadWithoutFailing) {
+    for (TNumericType type : {ntDecimal, ntBinary, ntOctal, ntHexadecimal}) {
+        edit.SetNumericType(type);
+        for (const QString &text :
+             {QString(), QStringLiteral("   "), QStringLiteral("abc"), QStringLiteral("😀😀"),
+              QString(100'000, QChar(u'7')), QStringLiteral("99999999999999999999999")}) {
+            edit.setText(text);
+            const std::int64_t value = edit.Value();
+            if (text.isEmpty()) {
+                EXPECT_EQ(value, -1);
+            }
+            EXPECT_EQ(edit.Text(), text);
+        }
+    }
+}
+
+TEST_F(NumEditTest, InputMethodTextIsJudgedCharacterByCharacter) {
+    Type("");
+    QInputMethodEvent composing(QStringLiteral("１２"), {});
+    QApplication::sendEvent(&edit, &composing);
+    EXPECT_EQ(edit.Text(), "");
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("１2a3"));
+    QApplication::sendEvent(&edit, &commit);
+    EXPECT_EQ(edit.Text(), "23");
+    EXPECT_FALSE(edit.testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+TEST(NumEditFocus, TabbingInDoesNotSelectTheText) {
+    QWidget form;
+    auto *first = new TNumEdit(&form);
+    auto *second = new TNumEdit(&form);
+    second->setText(QStringLiteral("1234"));
+    form.show();
+    QApplication::setActiveWindow(&form);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Tab);
+    ASSERT_TRUE(second->hasFocus());
+    EXPECT_FALSE(second->hasSelectedText());
+    EXPECT_EQ(first->Text(), "0"); // the Tab typed nothing
+}
+
+TEST_F(NumEditTest, AlignmentChangesPlacementAndKeepsTheText) {
+    edit.setText(QStringLiteral("42"));
+    edit.SetAlignment(taCenter);
+    EXPECT_TRUE(edit.alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(edit.Text(), "42");
+    edit.SetAlignment(taLeftJustify);
+    EXPECT_TRUE(edit.alignment() & Qt::AlignLeft);
+    EXPECT_EQ(edit.Text(), "42");
+}
+
+TEST_F(NumEditTest, ValueWritesAndReadsInTheBase) {
+    edit.SetValue(-1);
+    EXPECT_EQ(edit.Text(), "");
+    EXPECT_EQ(edit.Value(), -1);
+    edit.SetValue(-5);
+    EXPECT_EQ(edit.Text(), "");
+    for (TNumericType type : {ntDecimal, ntBinary, ntOctal, ntHexadecimal}) {
+        edit.SetNumericType(type);
+        edit.SetValue(0);
+        EXPECT_EQ(edit.Text(), "0");
+    }
+    edit.setText(QStringLiteral("00ff"));
+    EXPECT_EQ(edit.Value(), 255);
+    edit.SetNumericType(ntDecimal);
+    edit.setText(QStringLiteral("0255"));
+    EXPECT_EQ(edit.Value(), 255);
+    edit.SetValue(INT64_MAX);
+    EXPECT_EQ(edit.Text(), "9223372036854775807");
+    EXPECT_EQ(edit.Value(), INT64_MAX);
+}
+
+TEST_F(NumEditTest, ZeroPaddingFillsToMaxLengthAndNeverCuts) {
+    edit.SetNumericType(ntHexadecimal);
+    edit.SetMaxLength(4);
+    edit.setText(QStringLiteral("7"));
+    edit.SetZeroPadding(true);
+    EXPECT_EQ(edit.Text(), "7"); // untouched until Value is written
+    edit.SetValue(0);
+    EXPECT_EQ(edit.Text(), "0000");
+    edit.SetValue(255);
+    EXPECT_EQ(edit.Text(), "00FF");
+    edit.SetValue(65536);
+    EXPECT_EQ(edit.Text(), "10000");
+    edit.SetValue(-1);
+    EXPECT_EQ(edit.Text(), "0000");
+    EXPECT_EQ(edit.Value(), 0);
+    edit.SetMaxLength(0);
+    edit.SetValue(5);
+    EXPECT_EQ(edit.Text(), "5");
+}
+
+TEST_F(NumEditTest, ChangingTheBaseCarriesTheValueOver) {
+    edit.SetNumericType(ntHexadecimal);
+    edit.setText(QStringLiteral("ff"));
+    edit.SetNumericType(ntDecimal);
+    EXPECT_EQ(edit.Text(), "255");
+    edit.SetNumericType(ntHexadecimal);
+    EXPECT_EQ(edit.Text(), "FF");
+    edit.SetNumericType(ntBinary);
+    edit.setText(QStringLiteral("101"));
+    edit.SetNumericType(ntHexadecimal);
+    EXPECT_EQ(edit.Text(), "5");
+    edit.setText(QString());
+    edit.SetNumericType(ntOctal);
+    EXPECT_EQ(edit.Text(), "");
+    edit.SetMaxLength(3);
+    edit.SetZeroPadding(true);
+    edit.SetNumericType(ntDecimal);
+    EXPECT_EQ(edit.Text(), "000");
+    // Writing the current type changes nothing.
+    edit.setText(QStringLiteral("x"));
+    edit.SetNumericType(ntDecimal);
+    EXPECT_EQ(edit.Text(), "x");
+}
