@@ -80,8 +80,9 @@ void TNumEdit::SetNumericType(TNumericType value) {
 }
 
 std::int64_t TNumEdit::Value() const {
-    const QByteArray bytes = AnsiText();
-    return bytes.isEmpty() ? -1 : TextToInt(bytes, FNumericType);
+    // Emptiness is a property of the text: characters that Shift-JIS cannot hold may leave no
+    // bytes, yet the field is not empty.
+    return text().isEmpty() ? -1 : TextToInt(AnsiText(), FNumericType);
 }
 
 void TNumEdit::SetValue(std::int64_t value) {

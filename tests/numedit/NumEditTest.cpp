@@ -227,6 +227,14 @@ TEST_F(NumEditTest, HugeAndStrangePastesReadWithoutFailing) {
     }
 }
 
+TEST_F(NumEditTest, TextWithoutShiftJisBytesIsNotEmpty) {
+    edit.SetNumericType(ntHexadecimal);
+    edit.setText(QStringLiteral("\u061C")); // a format character Shift-JIS drops
+    EXPECT_EQ(edit.Value(), 0);
+    edit.setText(QString());
+    EXPECT_EQ(edit.Value(), -1);
+}
+
 TEST_F(NumEditTest, InputMethodTextIsJudgedCharacterByCharacter) {
     Type("");
     QInputMethodEvent composing(QStringLiteral("１２"), {});
