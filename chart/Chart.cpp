@@ -1,10 +1,16 @@
 #include "Chart.h"
 
-TChart::TChart(QWidget *parent) : QWidget(parent) { setAutoFillBackground(true); }
+TChart::TChart(QWidget *parent) : TCustomChart(parent) { SetRepaintEnabled(true); }
 
-TChart::~TChart() = default;
+TChart::~TChart() {
+    BeginDestroying();
+    ownedSeries.clear();
+}
 
 TFastLineSeries *TChart::AddFastLineSeries() {
-    series.push_back(std::make_unique<TFastLineSeries>(this));
-    return static_cast<TFastLineSeries *>(series.back().get());
+    auto series = std::make_unique<TFastLineSeries>();
+    TFastLineSeries *added = series.get();
+    ownedSeries.push_back(std::move(series));
+    added->SetParentChart(this);
+    return added;
 }

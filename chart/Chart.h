@@ -1,29 +1,21 @@
 #pragma once
 
-#include "ChartAxis.h"
+#include "CustomChart.h"
 #include "FastLineSeries.h"
 
-#include <QWidget>
 #include <memory>
 #include <vector>
 
-// The chart panel: its axes and series, painted on request.
-class TChart : public QWidget {
+// The chart as the window places it.
+class TChart : public TCustomChart {
     Q_OBJECT
 public:
     explicit TChart(QWidget *parent = nullptr);
     ~TChart() override;
 
-    // Adds a fast line series owned by the chart.
+    // A fast line series owned by the chart and attached to it.
     TFastLineSeries *AddFastLineSeries();
-    const std::vector<std::unique_ptr<TChartSeries>> &Series() const { return series; }
-
-    // Asks for a repaint on the next paint cycle; nothing is drawn at once.
-    void RequestRepaint() { update(); }
-
-    TChartAxis BottomAxis{this};
-    TChartAxis LeftAxis{this};
 
 private:
-    std::vector<std::unique_ptr<TChartSeries>> series;
+    std::vector<std::unique_ptr<TChartSeries>> ownedSeries;
 };

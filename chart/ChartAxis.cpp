@@ -1,23 +1,223 @@
 #include "ChartAxis.h"
 
-#include "Chart.h"
+#include "AxisPanel.h"
+#include "ChartExceptions.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
 #include <utility>
 
-void TChartAxis::SetRange(double aMin, double aMax) {
-    Automatic = false;
-    AutomaticMinimum = false;
-    AutomaticMaximum = false;
+namespace {
+
+QString AngleMessage(const QString &what) {
+    return QStringLiteral("%1の角度は 0 から 359 の間でなければなりません").arg(what);
+}
+
+// Whole pixels: nearest integer, halves to the even neighbour.
+int RoundPixels(double value) { return int(std::nearbyint(value)); }
+
+// A pixel offset from an end of the axis, kept within the range of a pixel coordinate.
+int OffsetPixel(int end, double offset) {
+    const double pixel = end + std::nearbyint(offset);
+    return int(std::clamp(pixel, double(std::numeric_limits<int>::min()),
+                          double(std::numeric_limits<int>::max())));
+}
+
+} // namespace
+
+void TChartAxisTitle::SetAngle(int value) {
+    if (value < 0 || value > 359)
+        throw ChartException(AngleMessage(QStringLiteral("軸タイトル")));
+    if (value == angle)
+        return;
+    angle = value;
+    Axis->Invalidate();
+}
+
+void TChartAxisTitle::SetCaption(const QString &value) {
+    if (value == caption)
+        return;
+    caption = value;
+    Axis->Invalidate();
+}
+
+TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel *chart, bool horizontal, bool farSide,
+                                   int titleAngle)
+    : ParentChart(chart), IsHorizontal(horizontal), IsFarSide(farSide),
+      StandardTitleAngle(titleAngle) {
+    Title.angle = titleAngle;
+    const auto invalidate = [this] { Invalidate(); };
+    for (TChartPen *pen :
+         {static_cast<TChartPen *>(&Axis), static_cast<TChartPen *>(&Grid),
+          static_cast<TChartPen *>(&MinorGrid), static_cast<TChartPen *>(&MinorTicks),
+          static_cast<TChartPen *>(&Ticks), static_cast<TChartPen *>(&TicksInner)})
+        pen->OnChange = invalidate;
+    Title.Font.OnChange = invalidate;
+    LabelsFont.OnChange = invalidate;
+    if (chart)
+        chart->AddAxis(this);
+}
+
+TChartDepthAxis::TChartDepthAxis(TCustomAxisPanel *chart)
+    : TCustomChartAxis(chart, false, true, 0) {
+    IsZAxis = true;
+    SetVisible(false);
+}
+
+void TCustomChartAxis::Invalidate() {
+    if (ParentChart)
+        ParentChart->Invalidate();
+}
+
+void TCustomChartAxis::SetRange(double aMin, double aMax) {
+    automatic = automaticMinimum = automaticMaximum = false;
     if (aMin > aMax)
         std::swap(aMin, aMax);
-    // An empty range would divide by zero when values become pixels.
-    constexpr double minimumSpan = 1e-10;
-    if (aMax - aMin < minimumSpan)
-        aMax = aMin + minimumSpan;
-    if (aMin == Minimum && aMax == Maximum)
+    Store(minimum, aMin);
+    Store(maximum, aMax);
+    // An empty range would map every value to one pixel.
+    constexpr double narrowest = 1e-10;
+    if (maximum - minimum < narrowest)
+        Store(maximum, minimum + narrowest);
+}
+
+void TCustomChartAxis::SetAutomatic(bool value) {
+    Store(automatic, value);
+    if (!(ParentChart && ParentChart->Loading())) {
+        Store(automaticMinimum, value);
+        Store(automaticMaximum, value);
+    }
+}
+
+void TCustomChartAxis::SetAutomaticMaximum(bool value) {
+    Store(automaticMaximum, value);
+    if (!value)
+        Store(automatic, false);
+    else if (automaticMinimum)
+        Store(automatic, true);
+}
+
+void TCustomChartAxis::SetAutomaticMinimum(bool value) {
+    Store(automaticMinimum, value);
+    if (!value)
+        Store(automatic, false);
+    else if (automaticMaximum)
+        Store(automatic, true);
+}
+
+void TCustomChartAxis::SetIncrement(double value) {
+    if (value < 0)
+        throw AxisException(QStringLiteral("軸の増加単位は 0 以上でなければなりません"));
+    Store(increment, value);
+}
+
+void TCustomChartAxis::SetMaximum(double value) {
+    if (!(ParentChart && ParentChart->Loading()) && value < minimum)
+        throw AxisException(QStringLiteral("軸の最大値は最小値以上でなければなりません"));
+    Store(maximum, value);
+}
+
+void TCustomChartAxis::SetMinimum(double value) {
+    if (!(ParentChart && ParentChart->Loading()) && value > maximum)
+        throw AxisException(QStringLiteral("軸の最小値は最大値以下でなければなりません"));
+    Store(minimum, value);
+}
+
+void TCustomChartAxis::SetLabelsSeparation(int value) {
+    if (value < 0)
+        throw AxisException(QStringLiteral("ラベルの間隔 % は 0 以上でなければなりません"));
+    Store(labelsSeparation, value);
+}
+
+void TCustomChartAxis::SetLabelsAngle(int value) {
+    if (value < 0 || value > 359)
+        throw ChartException(AngleMessage(QStringLiteral("軸ラベル")));
+    Store(labelsAngle, value);
+}
+
+void TCustomChartAxis::UpdateRange() {
+    if (ParentChart) {
+        if (automatic || automaticMaximum)
+            maximum = ParentChart->SeriesExtent(this, false, IsHorizontal);
+        if (automatic || automaticMinimum)
+            minimum = ParentChart->SeriesExtent(this, true, IsHorizontal);
+    }
+    WorkMax = maximum;
+    WorkMin = minimum;
+    WorkRange = WorkMax - WorkMin;
+}
+
+void TCustomChartAxis::CalcPixelRange() {
+    if (!ParentChart)
         return;
-    Minimum = aMin;
-    Maximum = aMax;
-    if (ParentChart)
-        ParentChart->RequestRepaint();
+    const TRect &plot = ParentChart->PlotRect;
+    const int origin = IsHorizontal ? plot.Left : plot.Top;
+    const int extent = IsHorizontal ? ParentChart->PlotWidth : ParentChart->PlotHeight;
+    PixelStart = origin + RoundPixels(extent * 0.01 * startPosition);
+    PixelEnd = origin + RoundPixels(extent * 0.01 * endPosition);
+    PixelSize = PixelEnd - PixelStart;
+    PixelCenter = (PixelStart + PixelEnd) / 2;
+}
+
+void TCustomChartAxis::WidenForMargins(const TRect &margins) {
+    const int a = IsHorizontal ? margins.Left : margins.Top;
+    const int b = IsHorizontal ? margins.Right : margins.Bottom;
+    const int oldStart = PixelStart;
+    const int oldEnd = PixelEnd;
+    PixelStart += a;
+    PixelEnd -= b;
+    PixelSize = PixelEnd - PixelStart;
+    const double lo = PosToValue(oldStart);
+    const double hi = PosToValue(oldEnd);
+    CalcPixelRange();
+    WorkMin = lo;
+    WorkMax = hi;
+    if (WorkMin > WorkMax)
+        std::swap(WorkMin, WorkMax);
+    WorkRange = WorkMax - WorkMin;
+}
+
+void TCustomChartAxis::ReserveRoom(TRect &, bool) {}
+
+void TCustomChartAxis::PaintAxis() {}
+
+namespace {
+
+// The pixel offset of a value from the start of the axis, or nothing when it is too far
+// away to draw (or not a number at all).
+std::optional<double> PixelOffset(const TCustomChartAxis &axis, double value) {
+    const double v = (value - axis.WorkMin) * axis.PixelSize / axis.WorkRange;
+    if (!(std::fabs(v) < 2147483647.0))
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+int TCustomChartAxis::XValueToPos(double value) const {
+    if (WorkRange == 0)
+        return PixelCenter;
+    const std::optional<double> v = PixelOffset(*this, value);
+    if (!v)
+        return PixelCenter;
+    return inverted ? OffsetPixel(PixelEnd, -*v) : OffsetPixel(PixelStart, *v);
+}
+
+int TCustomChartAxis::YValueToPos(double value) const {
+    if (WorkRange == 0)
+        return PixelCenter;
+    const std::optional<double> v = PixelOffset(*this, value);
+    if (!v)
+        return PixelCenter;
+    return inverted ? OffsetPixel(PixelStart, *v) : OffsetPixel(PixelEnd, -*v);
+}
+
+double TCustomChartAxis::PosToValue(int pixel) const {
+    if (PixelSize <= 0)
+        return 0;
+    double d = inverted ? double(PixelEnd) - pixel : double(pixel) - PixelStart;
+    d = d * WorkRange / PixelSize;
+    return IsHorizontal ? WorkMin + d : WorkMax - d;
 }

@@ -1,20 +1,196 @@
 #pragma once
 
-class TChart;
+#include "ChartFont.h"
+#include "ChartPen.h"
 
-// One axis of a chart: its value range and whether that range follows the series.
-class TChartAxis {
+#include <QString>
+#include <cstdint>
+
+class TCustomAxisPanel;
+struct TRect;
+
+enum TAxisLabelStyle : std::uint8_t {
+    talAuto = 0,
+    talNone = 1,
+    talValue = 2,
+    talMark = 3,
+    talText = 4
+};
+
+class TCustomChartAxis;
+
+// The title of an axis: its caption, angle and font.
+class TChartAxisTitle {
 public:
-    explicit TChartAxis(TChart *parentChart) : ParentChart(parentChart) {}
+    explicit TChartAxisTitle(TCustomChartAxis *axis) : Axis(axis) {}
 
-    // Fixes the range (the ends are swapped when given the wrong way round) and turns
-    // automatic scaling off.
+    int Angle() const { return angle; }
+    // Raises ChartException for an angle outside 0 ... 359.
+    void SetAngle(int value);
+    QString Caption() const { return caption; }
+    void SetCaption(const QString &value);
+
+    TChartFont Font;
+    TCustomChartAxis *const Axis;
+
+private:
+    friend class TCustomChartAxis;
+    int angle = 0;
+    QString caption;
+};
+
+// One axis of a chart: which range of values it shows and how values become pixels.
+class TCustomChartAxis {
+public:
+    TCustomChartAxis(TCustomAxisPanel *chart, bool horizontal, bool farSide, int titleAngle);
+    virtual ~TCustomChartAxis() = default;
+    TCustomChartAxis(const TCustomChartAxis &) = delete;
+    TCustomChartAxis &operator=(const TCustomChartAxis &) = delete;
+
+    // Fixes the range, swapping ends given the wrong way round and keeping the ends at least
+    // 1e-10 apart, and turns automatic scaling off.
     void SetRange(double aMin, double aMax);
 
-    double Minimum = 0;
-    double Maximum = 0;
-    bool Automatic = true;
-    bool AutomaticMinimum = true;
-    bool AutomaticMaximum = true;
-    TChart *ParentChart;
+    bool Automatic() const { return automatic; }
+    // Outside form loading, also sets both ends' flags.
+    void SetAutomatic(bool value);
+    bool AutomaticMaximum() const { return automaticMaximum; }
+    void SetAutomaticMaximum(bool value);
+    bool AutomaticMinimum() const { return automaticMinimum; }
+    void SetAutomaticMinimum(bool value);
+    double Increment() const { return increment; }
+    void SetIncrement(double value);
+    double Maximum() const { return maximum; }
+    void SetMaximum(double value);
+    double Minimum() const { return minimum; }
+    void SetMinimum(double value);
+    int LabelsSeparation() const { return labelsSeparation; }
+    void SetLabelsSeparation(int value);
+    int LabelsAngle() const { return labelsAngle; }
+    // Raises ChartException for an angle outside 0 ... 359.
+    void SetLabelsAngle(int value);
+
+    bool Inverted() const { return inverted; }
+    void SetInverted(bool value) { Store(inverted, value); }
+    bool ExactDateTime() const { return exactDateTime; }
+    void SetExactDateTime(bool value) { Store(exactDateTime, value); }
+    bool RoundFirstLabel() const { return roundFirstLabel; }
+    void SetRoundFirstLabel(bool value) { Store(roundFirstLabel, value); }
+    QString AxisValuesFormat() const { return axisValuesFormat; }
+    void SetAxisValuesFormat(const QString &value) { Store(axisValuesFormat, value); }
+    QString DateTimeFormat() const { return dateTimeFormat; }
+    void SetDateTimeFormat(const QString &value) { Store(dateTimeFormat, value); }
+    double StartPosition() const { return startPosition; }
+    void SetStartPosition(double value) { Store(startPosition, value); }
+    double EndPosition() const { return endPosition; }
+    void SetEndPosition(double value) { Store(endPosition, value); }
+    TAxisLabelStyle LabelStyle() const { return labelStyle; }
+    void SetLabelStyle(TAxisLabelStyle value) { Store(labelStyle, value); }
+    bool Labels() const { return labels; }
+    void SetLabels(bool value) { Store(labels, value); }
+    bool LabelsOnAxis() const { return labelsOnAxis; }
+    void SetLabelsOnAxis(bool value) { Store(labelsOnAxis, value); }
+    bool Visible() const { return visible; }
+    void SetVisible(bool value) { Store(visible, value); }
+
+    // Layout, on every repaint: the range from the series or the fixed ends, then the pixels
+    // the axis spans in the plot rectangle, then room for the series' pixel margins.
+    void UpdateRange();
+    void CalcPixelRange();
+    void WidenForMargins(const TRect &margins);
+    // Takes the room the axis needs from the plot rectangle r; builtIn tells that the axis is
+    // one of the chart's five own axes.
+    virtual void ReserveRoom(TRect &r, bool builtIn);
+    virtual void PaintAxis();
+
+    int XValueToPos(double value) const;
+    int YValueToPos(double value) const;
+    int ValueToPos(double value) const {
+        return IsHorizontal ? XValueToPos(value) : YValueToPos(value);
+    }
+    double PosToValue(int pixel) const;
+
+    TCustomAxisPanel *const ParentChart;
+    const bool IsHorizontal;
+    const bool IsFarSide;
+    const int StandardTitleAngle;
+    bool IsZAxis = false;
+
+    bool Logarithmic = false;
+    int LogarithmicBase = 10;
+    TChartAxisPen Axis;
+    TChartAxisTitle Title{this};
+    int TitleSize = 0;
+    TDottedGrayPen Grid;
+    bool GridCentered = false;
+    TChartFont LabelsFont;
+    int LabelsSize = 0;
+    bool LabelsMultiLine = false;
+    TChartHiddenPen MinorGrid;
+    int MinorTickCount = 3;
+    int MinorTickLength = 2;
+    TDarkGrayPen MinorTicks;
+    TDarkGrayPen Ticks;
+    TDarkGrayPen TicksInner;
+    int TickInnerLength = 0;
+    int TickLength = 4;
+    bool TickOnLabelsOnly = true;
+    double PositionPercent = 0;
+
+    // Working state of the last layout.
+    int AxisPos = 0;
+    int TitlePos = 0;
+    int LabelsPos = 0;
+    double WorkMax = 0;
+    double WorkMin = 0;
+    double WorkRange = 0;
+    bool DateTimeActive = false;
+    int PixelCenter = 0;
+    int PixelStart = 0;
+    int PixelEnd = 0;
+    int PixelSize = 0;
+
+    // Asks the chart to repaint.
+    void Invalidate();
+
+protected:
+    template <typename T> void Store(T &field, const T &value) {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+
+private:
+    bool automatic = true;
+    bool automaticMaximum = true;
+    bool automaticMinimum = true;
+    double increment = 0;
+    double maximum = 0;
+    double minimum = 0;
+    int labelsSeparation = 10;
+    int labelsAngle = 0;
+    bool inverted = false;
+    bool exactDateTime = true;
+    bool roundFirstLabel = true;
+    QString axisValuesFormat = QStringLiteral("#,##0.###");
+    QString dateTimeFormat;
+    double startPosition = 0;
+    double endPosition = 100;
+    TAxisLabelStyle labelStyle = talAuto;
+    bool labels = true;
+    bool labelsOnAxis = true;
+    bool visible = true;
+};
+
+// The four side axes.
+class TChartAxis : public TCustomChartAxis {
+public:
+    using TCustomChartAxis::TCustomChartAxis;
+};
+
+// The depth axis of a three-dimensional chart; hidden in two dimensions.
+class TChartDepthAxis : public TCustomChartAxis {
+public:
+    explicit TChartDepthAxis(TCustomAxisPanel *chart);
 };

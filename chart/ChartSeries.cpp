@@ -1,29 +1,198 @@
 #include "ChartSeries.h"
 
-#include "Chart.h"
+#include "AxisPanel.h"
+#include "ChartAxis.h"
+
+#include <array>
+
+namespace {
+
+// Point colours for series that colour each point; never used by the progress graph.
+constexpr std::array<TColor, 8> PointPalette{clRed,    65280,   65535,   clBlue,
+                                             16711935, 8421376, 8388736, 32896};
+
+} // namespace
+
+TChartSeries::TChartSeries() = default;
+
+TChartSeries::~TChartSeries() {
+    if (parentChart)
+        parentChart->RemoveSeries(this);
+    parentChart = nullptr;
+    ClearPoints();
+}
+
+TColor TChartSeries::PointColor(int valueIndex) const {
+    if (valueIndex < 0 || std::size_t(valueIndex) >= PointColors.size())
+        return seriesColor;
+    const TColor color = PointColors[std::size_t(valueIndex)];
+    if (color != AutoColor)
+        return color;
+    return colorEachPoint ? PointPalette[std::size_t(valueIndex) % PointPalette.size()]
+                          : seriesColor;
+}
+
+QString TChartSeries::PointLabel(int valueIndex) const {
+    if (valueIndex < 0 || std::size_t(valueIndex) >= PointLabels.size())
+        return QString();
+    return PointLabels[std::size_t(valueIndex)];
+}
+
+void TChartSeries::PointAdded(TChartSeries *sender, int valueIndex) {
+    if (OnAfterAdd)
+        OnAfterAdd(sender, valueIndex);
+    if (active)
+        RequestRepaint();
+}
 
 int TChartSeries::AddPointXY(double x, double y, const QString &label, TColor color) {
-    std::size_t index = XValues.ValueCount();
-    // Points usually arrive in order, so search backwards from the end.
-    while (index > 0 && XValues.ValueAt(index - 1) > x)
-        --index;
-    XValues.InsertValueAt(index, x);
-    YValues.InsertValueAt(index, y);
-    PointColors.insert(PointColors.begin() + std::ptrdiff_t(index), color);
-    PointLabels.insert(PointLabels.begin() + std::ptrdiff_t(index), label);
-    RequestRepaint();
-    return int(index);
+    XValues.PendingValue = x;
+    YValues.PendingValue = y;
+    if (OnBeforeAdd && !OnBeforeAdd(this))
+        return -1;
+    const int index = XValues.AddInOrder(XValues.PendingValue);
+    YValues.InsertValueAt(index, YValues.PendingValue);
+    PointColors.insert(PointColors.begin() + index, color);
+    PointLabels.insert(PointLabels.begin() + index, label.isEmpty() ? QString() : label);
+    PointAdded(this, index);
+    return index;
+}
+
+bool TChartSeries::FeedsAxis(const TCustomChartAxis *axis) const {
+    if (!UsesAxes() || !axis)
+        return false;
+    if (axis->IsHorizontal)
+        return horizAxis == aBothHorizAxis || axis == actualHorizAxis;
+    return vertAxis == aBothVertAxis || axis == actualVertAxis;
 }
 
 void TChartSeries::ClearPoints() {
-    XValues.ClearAllValues();
-    YValues.ClearAllValues();
+    for (TChartValueList *list : AllValueLists)
+        list->ClearAllValues();
     PointColors.clear();
+    PointColors.shrink_to_fit();
     PointLabels.clear();
-    RequestRepaint();
+    PointLabels.shrink_to_fit();
+    if (OnClearValues)
+        OnClearValues(this);
+    if (active && parentChart && !parentChart->Destroying())
+        RequestRepaint();
+}
+
+void TChartSeries::DeletePoint(int valueIndex) {
+    for (TChartValueList *list : AllValueLists)
+        list->DeleteValueAt(valueIndex);
+    PointColors.erase(PointColors.begin() + valueIndex);
+    PointLabels.erase(PointLabels.begin() + valueIndex);
+    if (active)
+        RequestRepaint();
+}
+
+int TChartSeries::PointX(int valueIndex) const {
+    return actualHorizAxis ? actualHorizAxis->XValueToPos(XValueOf(valueIndex)) : 0;
+}
+
+int TChartSeries::PointY(int valueIndex) const {
+    return actualVertAxis ? actualVertAxis->YValueToPos(YValueOf(valueIndex)) : 0;
+}
+
+void TChartSeries::HorizMargins(int &left, int &right) const { left = right = 0; }
+
+void TChartSeries::VertMargins(int &top, int &bottom) const { top = bottom = 0; }
+
+void TChartSeries::FindShownRange() {
+    FirstShown = LastShown = -1;
+    const int n = PointCount();
+    if (n == 0)
+        return;
+    if (!LimitToVisible || XValues.Order() == loNone || !actualHorizAxis || !parentChart) {
+        FirstShown = 0;
+        LastShown = n - 1;
+        return;
+    }
+    const TCustomChartAxis &axis = *actualHorizAxis;
+    const TRect plot = parentChart->PlotRect;
+    const double low = axis.PosToValue(axis.Inverted() ? plot.Right : plot.Left);
+    int first = 0;
+    while (first < n && XValues.ValueAt(first) < low)
+        ++first;
+    if (first == n)
+        return;
+    FirstShown = first;
+    const double high = axis.PosToValue(axis.Inverted() ? plot.Left : plot.Right);
+    if (!(XValues.ValueAt(n - 1) > high)) {
+        LastShown = n - 1;
+        return;
+    }
+    int last = first;
+    while (last < n - 1 && XValues.ValueAt(last) < high)
+        ++last;
+    if (!KeepPointBeyondEnd && XValues.ValueAt(last) > high)
+        --last;
+    LastShown = last;
 }
 
 void TChartSeries::RequestRepaint() {
-    if (ParentChart)
-        ParentChart->RequestRepaint();
+    if (parentChart)
+        parentChart->Invalidate();
+}
+
+void TChartSeries::SetSeriesColor(TColor value) {
+    if (value == seriesColor)
+        return;
+    seriesColor = value;
+    RequestRepaint();
+}
+
+void TChartSeries::SetColorEachPoint(bool value) {
+    if (value != colorEachPoint) {
+        colorEachPoint = value;
+        RequestRepaint();
+    }
+    if (!value) {
+        for (TColor &color : PointColors) {
+            color = AutoColor;
+            RequestRepaint();
+        }
+    }
+}
+
+void TChartSeries::SetActive(bool value) {
+    if (value == active)
+        return;
+    active = value;
+    RequestRepaint();
+}
+
+void TChartSeries::SetHorizAxis(THorizAxis value) {
+    horizAxis = value;
+    ResolveAxes();
+    RequestRepaint();
+}
+
+void TChartSeries::SetVertAxis(TVertAxis value) {
+    vertAxis = value;
+    ResolveAxes();
+    RequestRepaint();
+}
+
+void TChartSeries::SetParentChart(TCustomAxisPanel *chart) {
+    if (chart == parentChart)
+        return;
+    if (parentChart)
+        parentChart->RemoveSeries(this);
+    parentChart = chart;
+    if (parentChart)
+        parentChart->AddSeries(this);
+    ResolveAxes();
+}
+
+void TChartSeries::ResolveAxes() {
+    if (!parentChart) {
+        actualHorizAxis = actualVertAxis = nullptr;
+        return;
+    }
+    // No custom axes are ever attached, so a custom choice falls back to the standard side.
+    actualHorizAxis = horizAxis == aTopAxis ? &parentChart->TopAxis : &parentChart->BottomAxis;
+    actualVertAxis = vertAxis == aRightAxis ? &parentChart->RightAxis : &parentChart->LeftAxis;
 }

@@ -4,30 +4,114 @@
 #include "ColorValue.h"
 
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <vector>
 
-class TChart;
+class TCustomAxisPanel;
+class TCustomChartAxis;
 
-// The points of one series, held in ascending order of X.
+enum THorizAxis : std::uint8_t {
+    aTopAxis = 0,
+    aBottomAxis = 1,
+    aBothHorizAxis = 2,
+    aCustomHorizAxis = 3
+};
+enum TVertAxis : std::uint8_t {
+    aLeftAxis = 0,
+    aRightAxis = 1,
+    aBothVertAxis = 2,
+    aCustomVertAxis = 3
+};
+
+// The data side of a series: its points in ascending order of X, their colours and labels,
+// the axes they are drawn against, and the range of them that shows.
 class TChartSeries {
 public:
-    explicit TChartSeries(TChart *parentChart) : ParentChart(parentChart) {}
-    virtual ~TChartSeries() = default;
+    TChartSeries();
+    virtual ~TChartSeries();
     TChartSeries(const TChartSeries &) = delete;
     TChartSeries &operator=(const TChartSeries &) = delete;
 
-    // Inserts the point after every point with the same or a smaller X; returns its index.
-    int AddPointXY(double x, double y, const QString &label, TColor color);
-    void ClearPoints();
-    int Count() const { return int(XValues.ValueCount()); }
+    // A point's colour: its own, or the series colour when it carries AutoColor.
+    virtual TColor PointColor(int valueIndex) const;
+    // A point's label; empty when it has none or there is no such point.
+    virtual QString PointLabel(int valueIndex) const;
+    virtual double XValueOf(int valueIndex) const { return XValues.ValueAt(valueIndex); }
+    virtual double YValueOf(int valueIndex) const { return YValues.ValueAt(valueIndex); }
+    // Called once a point has been added at valueIndex.
+    virtual void PointAdded(TChartSeries *sender, int valueIndex);
+    // Inserts the point after every point with the same or a smaller X and returns its index,
+    // or -1 when OnBeforeAdd refuses it.
+    virtual int AddPointXY(double x, double y, const QString &label, TColor color);
+    virtual bool FeedsAxis(const TCustomChartAxis *axis) const;
+    virtual void ClearPoints();
+    virtual void DeletePoint(int valueIndex);
+    virtual double HighestX() const { return XValues.HighestValue(); }
+    virtual double HighestY() const { return YValues.HighestValue(); }
+    virtual double LowestX() const { return XValues.LowestValue(); }
+    virtual double LowestY() const { return YValues.LowestValue(); }
+    // The point's position in pixels on the chart.
+    virtual int PointX(int valueIndex) const;
+    virtual int PointY(int valueIndex) const;
+    // Pixels the series wants kept free beside its outermost points.
+    virtual void HorizMargins(int &left, int &right) const;
+    virtual void VertMargins(int &top, int &bottom) const;
+    virtual bool UsesAxes() const { return true; }
+    // Draws the points FirstShown to LastShown onto the parent chart's canvas.
+    virtual void DrawValues() {}
 
-    TChartValueList XValues{QStringLiteral("X")};
-    TChartValueList YValues{QStringLiteral("Y")};
-    std::vector<TColor> PointColors;
-    std::vector<QString> PointLabels;
-    TColor SeriesColor = AutoColor;
-    TChart *ParentChart;
-
-protected:
+    int PointCount() const { return XValues.ValueCount(); }
+    double PointValue(bool x, int valueIndex) const {
+        return x ? XValueOf(valueIndex) : YValueOf(valueIndex);
+    }
+    // Sets FirstShown and LastShown to the points that fall in the horizontal axis's range.
+    void FindShownRange();
+    // Asks the parent chart to repaint on its next paint.
     void RequestRepaint();
+
+    TColor SeriesColor() const { return seriesColor; }
+    virtual void SetSeriesColor(TColor value);
+    bool ColorEachPoint() const { return colorEachPoint; }
+    void SetColorEachPoint(bool value);
+    bool Active() const { return active; }
+    void SetActive(bool value);
+    THorizAxis HorizAxis() const { return horizAxis; }
+    void SetHorizAxis(THorizAxis value);
+    TVertAxis VertAxis() const { return vertAxis; }
+    void SetVertAxis(TVertAxis value);
+    TCustomAxisPanel *ParentChart() const { return parentChart; }
+    // Attaches the series to a chart (or detaches it with nullptr).
+    void SetParentChart(TCustomAxisPanel *chart);
+    TCustomChartAxis *ActualHorizAxis() const { return actualHorizAxis; }
+    TCustomChartAxis *ActualVertAxis() const { return actualVertAxis; }
+
+    TChartValueList XValues{this, QStringLiteral("X"), loAscending, false};
+    TChartValueList YValues{this, QStringLiteral("Y"), loNone, false};
+    TChartValueLists AllValueLists{&XValues, &YValues};
+    std::vector<TColor> PointColors;
+    std::vector<QString> PointLabels; // an empty label is kept as a null text
+
+    int FirstShown = -1;
+    int LastShown = -1;
+    bool LimitToVisible = true;
+    bool KeepPointBeyondEnd = false;
+
+    std::function<bool(TChartSeries *sender)> OnBeforeAdd;
+    std::function<void(TChartSeries *sender, int valueIndex)> OnAfterAdd;
+    std::function<void(TChartSeries *sender)> OnClearValues;
+    std::function<void(TChartSeries *sender)> BeforeDrawValues;
+    std::function<void(TChartSeries *sender)> AfterDrawValues;
+
+private:
+    void ResolveAxes();
+
+    TColor seriesColor = AutoColor;
+    bool colorEachPoint = false;
+    bool active = true;
+    THorizAxis horizAxis = aBottomAxis;
+    TVertAxis vertAxis = aLeftAxis;
+    TCustomAxisPanel *parentChart = nullptr;
+    TCustomChartAxis *actualHorizAxis = nullptr;
+    TCustomChartAxis *actualVertAxis = nullptr;
 };

@@ -1,17 +1,133 @@
 #include "ChartValueList.h"
 
-#include <QString>
-#include <algorithm>
+#include "ChartSeries.h"
+
+#include <cmath>
 #include <stdexcept>
 
-double TChartValueList::ValueAt(std::size_t index) const {
-    if (index >= values.size())
+TChartValueList::TChartValueList(TChartSeries *owner, QString name, TChartListOrder order,
+                                 bool dateTime)
+    : Owner(owner), dateTime(dateTime), name(std::move(name)), order(order) {}
+
+void TChartValueList::CheckIndex(int index) const {
+    if (index < 0 || index >= ValueCount())
         throw std::out_of_range(QStringLiteral("リストのインデックスが範囲を超えています (%1)")
                                     .arg(index)
                                     .toStdString());
-    return values[index];
 }
 
-void TChartValueList::InsertValueAt(std::size_t index, double value) {
-    values.insert(values.begin() + std::ptrdiff_t(std::min(index, values.size())), value);
+double TChartValueList::ValueAt(int index) const {
+    CheckIndex(index);
+    return values[std::size_t(index)] * multiplier;
+}
+
+void TChartValueList::SetValueAt(int index, double value) {
+    CheckIndex(index);
+    values[std::size_t(index)] = value;
+    MarkStale();
+}
+
+void TChartValueList::ClearAllValues() {
+    values.clear();
+    values.shrink_to_fit();
+    MarkStale();
+}
+
+int TChartValueList::AddInOrder(double value) {
+    MarkStale();
+    const bool ascending = order == loAscending;
+    if (order == loNone || values.empty() || (ascending && !(value < values.back())) ||
+        (!ascending && !(value > values.back()))) {
+        values.push_back(value);
+        return int(values.size()) - 1;
+    }
+    // Step back past every value the new one must precede; it lands after equal values.
+    std::size_t at = values.size() - 1;
+    while (at > 0 && (ascending ? value < values[at - 1] : value > values[at - 1]))
+        --at;
+    values.insert(values.begin() + std::ptrdiff_t(at), value);
+    return int(at);
+}
+
+void TChartValueList::InsertValueAt(int index, double value) {
+    if (index < 0 || index > ValueCount())
+        CheckIndex(index);
+    values.insert(values.begin() + index, value);
+    MarkStale();
+}
+
+void TChartValueList::DeleteValueAt(int index) {
+    CheckIndex(index);
+    values.erase(values.begin() + index);
+    MarkStale();
+}
+
+void TChartValueList::RotateValues() {
+    if (values.size() > 1) {
+        const double first = values.front();
+        values.erase(values.begin());
+        values.push_back(first);
+    }
+    MarkStale();
+}
+
+void TChartValueList::SetDateTime(bool value) {
+    if (value == dateTime)
+        return;
+    dateTime = value;
+    if (Owner)
+        Owner->RequestRepaint();
+}
+
+void TChartValueList::SetMultiplier(double value) {
+    if (value == multiplier)
+        return;
+    multiplier = value;
+    MarkStale();
+    if (Owner)
+        Owner->RequestRepaint();
+}
+
+void TChartValueList::RecomputeStatistics() const {
+    statsStale = false;
+    if (values.empty()) {
+        highestValue = lowestValue = valueSum = absValueSum = 0;
+        return;
+    }
+    double w = values[0] * multiplier;
+    lowestValue = highestValue = valueSum = w;
+    absValueSum = std::fabs(w);
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        w = values[i] * multiplier;
+        if (w < lowestValue)
+            lowestValue = w;
+        else if (w > highestValue)
+            highestValue = w;
+        valueSum += w;
+        absValueSum += std::fabs(w);
+    }
+}
+
+double TChartValueList::HighestValue() const {
+    if (statsStale)
+        RecomputeStatistics();
+    return highestValue;
+}
+
+double TChartValueList::LowestValue() const {
+    if (statsStale)
+        RecomputeStatistics();
+    return lowestValue;
+}
+
+double TChartValueList::ValueSum() const {
+    if (statsStale)
+        RecomputeStatistics();
+    return valueSum;
+}
+
+double TChartValueList::AbsValueSum() const {
+    if (statsStale)
+        RecomputeStatistics();
+    return absValueSum;
 }

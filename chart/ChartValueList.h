@@ -1,23 +1,74 @@
 #pragma once
 
 #include <QString>
-#include <cstddef>
+#include <cstdint>
 #include <vector>
 
-// One ordered list of values of a series (its X or its Y values).
+class TChartSeries;
+
+enum TChartListOrder : std::uint8_t { loNone = 0, loAscending = 1, loDescending = 2 };
+
+// One list of values of a series (its X or its Y values), in the order its Order asks for,
+// with cached statistics of the values as read out (raw value times Multiplier).
 class TChartValueList {
 public:
-    explicit TChartValueList(QString name) : Name(std::move(name)) {}
+    TChartValueList(TChartSeries *owner, QString name, TChartListOrder order, bool dateTime);
+    virtual ~TChartValueList() = default;
+    TChartValueList(const TChartValueList &) = delete;
+    TChartValueList &operator=(const TChartValueList &) = delete;
 
-    std::size_t ValueCount() const { return values.size(); }
-    // Throws std::out_of_range for an index outside the list.
-    double ValueAt(std::size_t index) const;
-    void InsertValueAt(std::size_t index, double value);
-    void ClearAllValues() { values.clear(); }
+    // Indices outside 0 ... ValueCount() - 1 throw std::out_of_range naming the index.
+    virtual double ValueAt(int index) const;
+    virtual void SetValueAt(int index, double value);
+    virtual void ClearAllValues();
+    // Puts the value where the order wants it, after any equal values; returns its index.
+    virtual int AddInOrder(double value);
+    virtual void InsertValueAt(int index, double value);
+    virtual int ValueCount() const { return int(values.size()); }
+    virtual void DeleteValueAt(int index);
+    // Moves the first value to the end.
+    virtual void RotateValues();
 
-    QString Name;
-    bool DateTime = false;
+    double LastValue() const { return ValueAt(ValueCount() - 1); }
+    double HighestValue() const;
+    double LowestValue() const;
+    double ValueSum() const;
+    double AbsValueSum() const;
+
+    bool DateTime() const { return dateTime; }
+    void SetDateTime(bool value);
+    QString Name() const { return name; }
+    void SetName(const QString &value) { name = value; }
+    double Multiplier() const { return multiplier; }
+    void SetMultiplier(double value);
+    TChartListOrder Order() const { return order; }
+    // Keeps the values where they are; only later additions follow the new order.
+    void SetOrder(TChartListOrder value) { order = value; }
+    QString ValueSource;
+
+    // The value on its way in while a point is being added; a handler may change it.
+    double PendingValue = 0;
+    TChartSeries *const Owner;
+
+    std::size_t Capacity() const { return values.capacity(); }
 
 private:
-    std::vector<double> values;
+    void CheckIndex(int index) const;
+    void MarkStale() { statsStale = true; }
+    void RecomputeStatistics() const;
+
+    bool dateTime;
+    std::vector<double> values; // raw values, as added
+    QString name;
+    double multiplier = 1.0;
+    TChartListOrder order;
+
+    mutable double highestValue = 0;
+    mutable double lowestValue = 0;
+    mutable double valueSum = 0;
+    mutable double absValueSum = 0;
+    mutable bool statsStale = true;
 };
+
+// The value lists of one series in creation order: the X list, then the Y list.
+using TChartValueLists = std::vector<TChartValueList *>;

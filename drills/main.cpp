@@ -6,6 +6,7 @@
 #include "HexFr.h"
 #include "MainWindowLayout.h"
 #include "NumEdit.h"
+#include "ProgressChart.h"
 #include "TagButton.h"
 #include "WidgetBuilder.h"
 
@@ -66,7 +67,7 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
     AlarmLbl2 = Find<AutoLabel>("AlarmLbl2");
     Chart1 = Find<TChart>("Chart1");
     Series1 = Chart1->AddFastLineSeries();
-    Series1->SeriesColor = clRed;
+    SetUpProgressChart(*Chart1, *Series1);
 
     connect(ExBtn, &QPushButton::clicked, this, &TMainF::ExBtnClick);
     connect(ExamBtn, &QPushButton::clicked, this, &TMainF::ExamBtnClick);

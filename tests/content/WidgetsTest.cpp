@@ -208,9 +208,9 @@ TEST_F(MainWindowWidgetsTest, ChartAndMessageLinesStartEmpty) {
     ASSERT_EQ(window->Chart1, window->findChild<TChart *>("Chart1"));
     EXPECT_EQ(window->Chart1->geometry(), QRect(24, 256, 561, 255));
     EXPECT_EQ(window->Chart1->parentWidget()->objectName(), "TabSheet5");
-    ASSERT_EQ(window->Chart1->Series().size(), 1u);
-    EXPECT_EQ(window->Chart1->Series().front().get(), window->Series1);
-    EXPECT_EQ(window->Series1->Count(), 0);
+    ASSERT_EQ(window->Chart1->SeriesList().size(), 1u);
+    EXPECT_EQ(window->Chart1->SeriesList().front(), window->Series1);
+    EXPECT_EQ(window->Series1->PointCount(), 0);
 
     for (const char *name : {"AlarmLbl", "AlarmLbl2"}) {
         const AutoLabel *alarm = Label(name);

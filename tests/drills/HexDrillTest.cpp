@@ -34,7 +34,7 @@ TEST_F(DrillTest, StartsIdleWithEmptyRecords) {
     for (AutoLabel *label :
          {window.TimeLbl, window.MaxLbl, window.Max2Lbl, window.Min2Lbl, window.AlarmLbl})
         EXPECT_TRUE(label->text().isEmpty());
-    EXPECT_EQ(window.Series1->Count(), 0);
+    EXPECT_EQ(window.Series1->PointCount(), 0);
     EXPECT_EQ(window.PgControl1->currentIndex(), 0);
     EXPECT_EQ(window.PgControl2->currentIndex(), 0);
 }
@@ -112,7 +112,7 @@ TEST_F(DrillTest, WrongItemKeepsTheDrillRunningUntilFixed) {
     EXPECT_EQ(window.ExamBtn->text(), "演習終了");
     EXPECT_EQ(window.TimeLbl->text(), "00:40.000");
     EXPECT_EQ(window.ExamCount, 0);
-    EXPECT_EQ(window.Series1->Count(), 0);
+    EXPECT_EQ(window.Series1->PointCount(), 0);
     EXPECT_TRUE(window.MaxLbl->text().isEmpty());
     EXPECT_EQ(window.StartTime, started);
 
@@ -127,7 +127,7 @@ TEST_F(DrillTest, WrongItemKeepsTheDrillRunningUntilFixed) {
     EXPECT_EQ(window.ExamBtn->text(), "演習開始");
     EXPECT_EQ(window.TimeLbl->text(), "00:45.250");
     EXPECT_EQ(window.ExamCount, 1);
-    ASSERT_EQ(window.Series1->Count(), 1);
+    ASSERT_EQ(window.Series1->PointCount(), 1);
     EXPECT_EQ(window.Series1->XValues.ValueAt(0), 1.0);
     EXPECT_EQ(window.Series1->YValues.ValueAt(0), Days(45'250ms));
     EXPECT_EQ(window.Series1->PointColors[0], AutoColor);
@@ -164,7 +164,7 @@ TEST_F(DrillTest, RecordsKeepTheFastestAndTheSlowest) {
     EXPECT_EQ(window.Min2Lbl->text(), "y");
 
     ASSERT_EQ(window.ExamCount, 5);
-    ASSERT_EQ(window.Series1->Count(), 5);
+    ASSERT_EQ(window.Series1->PointCount(), 5);
     const double times[] = {60'000, 50'500, 70'001, 50'500, 70'001};
     for (int n = 0; n < 5; ++n) {
         EXPECT_EQ(window.Series1->XValues.ValueAt(std::size_t(n)), n + 1.0);

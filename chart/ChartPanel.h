@@ -1,0 +1,101 @@
+#pragma once
+
+#include "ChartCanvas.h"
+
+#include <QColor>
+#include <QWidget>
+#include <cstdint>
+
+enum TPanelBevel : std::uint8_t { bvNone = 0, bvLowered = 1, bvRaised = 2 };
+
+// The state of a mouse drag that zooms or pans the chart.
+struct TZoomPanningRecord {
+    bool Active = false;
+    int X0 = 0;
+    int Y0 = 0;
+    int X1 = 0;
+    int Y1 = 0;
+};
+
+// The panel a chart draws on: a bevelled background, drawn with the rest of the chart into an
+// off-screen bitmap that a repaint without changes only copies to the screen.
+class TCustomChartPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCustomChartPanel(QWidget *parent = nullptr);
+
+    // Draws the whole chart onto target, at the top-left corner of r.
+    void PaintTo(QPaintDevice *target, const TRect &r);
+    // Repairs an empty or inverted plot rectangle and recomputes the sizes derived from it.
+    void UpdatePlotSize();
+    // Marks the picture out of date and asks for a repaint on the next paint cycle.
+    void Invalidate();
+
+    QColor Color() const { return color; }
+    void SetColor(const QColor &value) { SetAndInvalidate(color, value); }
+    TPanelBevel BevelOuter() const { return bevelOuter; }
+    void SetBevelOuter(TPanelBevel value) { SetAndInvalidate(bevelOuter, value); }
+    TPanelBevel BevelInner() const { return bevelInner; }
+    void SetBevelInner(TPanelBevel value) { SetAndInvalidate(bevelInner, value); }
+    int BevelWidth() const { return bevelWidth; }
+    void SetBevelWidth(int value) { SetAndInvalidate(bevelWidth, value); }
+    int BorderWidth() const { return borderWidth; }
+    void SetBorderWidth(int value) { SetAndInvalidate(borderWidth, value); }
+    // Room between the panel's edges and the plot, in percent of the panel's size.
+    int MarginLeft() const { return marginLeft; }
+    void SetMarginLeft(int value) { SetAndInvalidate(marginLeft, value); }
+    int MarginTop() const { return marginTop; }
+    void SetMarginTop(int value) { SetAndInvalidate(marginTop, value); }
+    int MarginRight() const { return marginRight; }
+    void SetMarginRight(int value) { SetAndInvalidate(marginRight, value); }
+    int MarginBottom() const { return marginBottom; }
+    void SetMarginBottom(int value) { SetAndInvalidate(marginBottom, value); }
+    bool View3D() const { return view3D; }
+    void SetView3D(bool value) { SetAndInvalidate(view3D, value); }
+
+    TChartCanvas3D Canvas;
+    TZoomPanningRecord ZoomDrag;
+    TZoomPanningRecord PanDrag;
+
+    // Recomputed on every paint.
+    TRect PanelBounds;
+    TRect PlotRect;
+    int PlotWidth = 0;
+    int PlotHeight = 0;
+    int PlotXCenter = 0;
+    int PlotYCenter = 0;
+
+    // How many times the chart was drawn in full, and how many times a paint only copied the
+    // picture drawn before.
+    int FullPaints = 0;
+    int BufferedPaints = 0;
+
+protected:
+    // Everything inside the panel, in drawing order; the base draws only the background.
+    virtual void DrawContents();
+    void PaintBackground(const TRect &bounds);
+    template <typename T> void SetAndInvalidate(T &field, const T &value) {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+    // On at the end of the most derived constructor, so that setting defaults does not paint.
+    void SetRepaintEnabled(bool on) { repaintEnabled = on; }
+
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QColor color;
+    TPanelBevel bevelOuter = bvRaised;
+    TPanelBevel bevelInner = bvNone;
+    int bevelWidth = 1;
+    int borderWidth = 0;
+    int marginLeft = 3;
+    int marginTop = 4;
+    int marginRight = 3;
+    int marginBottom = 4;
+    bool view3D = true;
+    bool repaintEnabled = false;
+};

@@ -1,0 +1,174 @@
+#include "Chart.h"
+
+#include <QPalette>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A chart that notes its plot rectangle before titles and axes take their room.
+class ProbeChart : public TChart {
+public:
+    TRect PlotBeforeContents;
+
+protected:
+    void DrawContents() override {
+        PlotBeforeContents = PlotRect;
+        TChart::DrawContents();
+    }
+};
+
+class ChartPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        chart.resize(561, 255);
+        chart.SetView3D(false);
+        chart.Legend.SetVisible(false);
+        chart.AddFastLineSeries();
+    }
+
+    QImage Picture() {
+        chart.grab();
+        return *chart.Canvas.Bitmap();
+    }
+
+    TColor Pixel(const QImage &image, int x, int y) { return ToColorValue(image.pixelColor(x, y)); }
+
+    ProbeChart chart;
+};
+
+} // namespace
+
+TEST_F(ChartPanelTest, MarginsPlaceThePlotBeforeTitleAndAxes) {
+    Picture();
+    EXPECT_EQ(chart.PanelBounds, (TRect{0, 0, 561, 255}));
+    EXPECT_EQ(chart.PlotBeforeContents, (TRect{17, 10, 544, 245}));
+}
+
+TEST_F(ChartPanelTest, TitleTakesOneTextHeightAndSpacing) {
+    Picture();
+    EXPECT_EQ(chart.PlotRect.Top, 10); // visible, but no lines
+    chart.Title.SetText({QStringLiteral("演習スピードグラフ")});
+    Picture();
+    chart.UseFont(chart.Title.Font);
+    const int h = chart.Canvas.CharHeight();
+    EXPECT_GT(h, 8);
+    EXPECT_EQ(chart.PlotRect.Top, 10 + h + 5);
+    EXPECT_EQ(chart.Title.TitleBounds.Top, 10);
+    EXPECT_EQ(chart.Title.TitleBounds.Bottom, 10 + h);
+    chart.Title.SetVisible(false);
+    Picture();
+    EXPECT_EQ(chart.PlotRect.Top, 10);
+}
+
+TEST_F(ChartPanelTest, TitleIsBlueAndCentredAboveThePlot) {
+    chart.Title.SetText({QStringLiteral("演習スピードグラフ")});
+    const QImage image = Picture();
+    const TRect &bounds = chart.Title.TitleBounds;
+    int left = image.width();
+    int right = -1;
+    bool anyBlue = false;
+    for (int y = bounds.Top; y < bounds.Bottom; ++y) {
+        for (int x = bounds.Left; x < bounds.Right; ++x) {
+            if (image.pixelColor(x, y) != chart.Color()) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                anyBlue = anyBlue || image.pixelColor(x, y).blue() > 150;
+            }
+        }
+    }
+    ASSERT_GE(right, left);
+    EXPECT_TRUE(anyBlue);
+    const int middle = (bounds.Left + bounds.Right) / 2;
+    EXPECT_LE(std::abs((left + right) / 2 - middle), 2);
+}
+
+TEST_F(ChartPanelTest, BackWallIsAOnePixelFrameAroundThePlot) {
+    chart.BackWall.Brush.SetColor(clWhite);
+    const QImage image = Picture();
+    const TRect plot = chart.PlotRect;
+    const TColor face = ToColorValue(chart.Color());
+    for (int x = plot.Left; x <= plot.Right; x += 7) {
+        EXPECT_EQ(Pixel(image, x, plot.Top), clBlack) << x;
+        EXPECT_EQ(Pixel(image, x, plot.Bottom), clBlack) << x;
+    }
+    for (int y = plot.Top; y <= plot.Bottom; y += 7) {
+        EXPECT_EQ(Pixel(image, plot.Left, y), clBlack) << y;
+        EXPECT_EQ(Pixel(image, plot.Right, y), clBlack) << y;
+    }
+    // The hollow wall shows the panel colour, however white its brush.
+    EXPECT_EQ(Pixel(image, plot.Left + 1, plot.Top + 1), face);
+    EXPECT_EQ(Pixel(image, plot.Right - 1, plot.Bottom - 1), face);
+    EXPECT_EQ(Pixel(image, plot.Left - 1, plot.Top - 1), face);
+    EXPECT_EQ(Pixel(image, plot.Right + 1, plot.Bottom + 1), face);
+}
+
+TEST_F(ChartPanelTest, RaisedBevelLightTopLeftDarkBottomRight) {
+    const QImage image = Picture();
+    const TColor light = ToColorValue(chart.palette().color(QPalette::Light));
+    const TColor dark = ToColorValue(chart.palette().color(QPalette::Dark));
+    ASSERT_NE(light, dark);
+    EXPECT_EQ(Pixel(image, 0, 0), light);
+    EXPECT_EQ(Pixel(image, 0, 253), light);
+    EXPECT_EQ(Pixel(image, 559, 0), light);
+    EXPECT_EQ(Pixel(image, 560, 0), dark); // the dark edge owns the corners it reaches
+    EXPECT_EQ(Pixel(image, 560, 254), dark);
+    EXPECT_EQ(Pixel(image, 0, 254), dark);
+    EXPECT_EQ(Pixel(image, 1, 1), ToColorValue(chart.Color()));
+}
+
+TEST_F(ChartPanelTest, UnchangedRepaintsOnlyCopyThePicture) {
+    chart.grab();
+    EXPECT_FALSE(chart.Canvas.NeedsRedraw());
+    const int full = chart.FullPaints;
+    EXPECT_EQ(full, 1);
+    chart.grab();
+    chart.grab();
+    EXPECT_EQ(chart.FullPaints, full);
+    EXPECT_EQ(chart.BufferedPaints, 2);
+    chart.Title.SetText({QStringLiteral("x")});
+    chart.grab();
+    EXPECT_EQ(chart.FullPaints, full + 1);
+    // Writing the value a property already has changes nothing.
+    chart.Title.SetText({QStringLiteral("x")});
+    chart.SetMarginLeft(3);
+    chart.grab();
+    EXPECT_EQ(chart.FullPaints, full + 1);
+}
+
+TEST_F(ChartPanelTest, ResizingReallocatesTheBitmap) {
+    Picture();
+    Picture();
+    EXPECT_EQ(chart.Canvas.BitmapAllocations(), 1);
+    chart.resize(300, 200);
+    const QImage image = Picture();
+    EXPECT_EQ(chart.Canvas.BitmapAllocations(), 2);
+    EXPECT_EQ(image.size(), QSize(300, 200));
+    EXPECT_EQ(chart.PanelBounds, (TRect{0, 0, 300, 200}));
+}
+
+TEST_F(ChartPanelTest, TinyPanelsStillGetAPlotRectangle) {
+    chart.resize(3, 2);
+    Picture();
+    EXPECT_GT(chart.PlotWidth, 0);
+    EXPECT_GT(chart.PlotHeight, 0);
+}
+
+TEST_F(ChartPanelTest, AxesShowOnlyWhereTheSeriesFeedsThem) {
+    EXPECT_TRUE(chart.AxisShown(&chart.BottomAxis));
+    EXPECT_TRUE(chart.AxisShown(&chart.LeftAxis));
+    EXPECT_FALSE(chart.AxisShown(&chart.TopAxis));
+    EXPECT_FALSE(chart.AxisShown(&chart.RightAxis));
+    EXPECT_FALSE(chart.AxisShown(&chart.DepthAxis));
+    chart.SeriesList().front()->SetActive(false);
+    EXPECT_TRUE(chart.AxisShown(&chart.TopAxis)); // no active series: every axis
+    chart.SetAxisVisible(false);
+    EXPECT_FALSE(chart.AxisShown(&chart.BottomAxis));
+}
+
+TEST_F(ChartPanelTest, TextBlocksCountLinesAndTheWidestOne) {
+    chart.UseFont(chart.Title.Font);
+    const int wide = chart.Canvas.MeasureWidth(QStringLiteral("wider line"));
+    EXPECT_EQ(chart.TextBlockWidth(QStringLiteral("a\rwider line")), std::make_pair(wide, 2));
+    EXPECT_EQ(chart.TextBlockWidth(QStringLiteral("wider line\r")), std::make_pair(wide, 1));
+    EXPECT_EQ(chart.TextBlockWidth(QString()).second, 1);
+}
