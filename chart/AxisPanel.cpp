@@ -88,6 +88,21 @@ double TCustomAxisPanel::SeriesExtent(const TCustomChartAxis *axis, bool wantMin
 
 int TCustomAxisPanel::AxisWallSize(const TCustomChartAxis *) const { return 0; }
 
+void TCustomAxisPanel::UseFont(const TChartFont &font) {
+    Canvas.Font().Font = font.Font();
+    Canvas.Font().Color = font.Color();
+}
+
+std::pair<int, int> TCustomAxisPanel::TextBlockWidth(const QString &text) {
+    QStringList lines = text.split(QLatin1Char('\r'));
+    if (lines.size() > 1 && lines.back().isEmpty())
+        lines.removeLast();
+    int widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, Canvas.MeasureWidth(line));
+    return {widest, int(lines.size())};
+}
+
 void TCustomAxisPanel::LayoutAxes() {
     for (TCustomChartAxis *axis : axes)
         axis->UpdateRange();
@@ -144,7 +159,7 @@ void TCustomAxisPanel::DrawAxes() {
         OnBeforeDrawAxes(this);
     for (TCustomChartAxis *axis : axes)
         if (AxisShown(axis))
-            axis->PaintAxis();
+            axis->PaintAxis(true);
 }
 
 void TCustomAxisPanel::PaintSeries(TChartSeries *series) {

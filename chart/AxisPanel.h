@@ -4,6 +4,7 @@
 #include "ChartPanelExtended.h"
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class TChartSeries;
@@ -22,6 +23,11 @@ public:
     double SeriesExtent(const TCustomChartAxis *axis, bool wantMin, bool isX) const;
     // Room the three-dimensional walls take beside an axis; none in two dimensions.
     int AxisWallSize(const TCustomChartAxis *axis) const;
+    // Makes the font the canvas draws text with.
+    void UseFont(const TChartFont &font);
+    // The width of the widest line of a text whose lines are separated by "\r", and the
+    // number of lines.
+    std::pair<int, int> TextBlockWidth(const QString &text);
 
     // True while settings are applied as a stored description, when setters skip their
     // checks and couplings.

@@ -179,10 +179,6 @@ void TCustomChartAxis::WidenForMargins(const TRect &margins) {
     WorkRange = WorkMax - WorkMin;
 }
 
-void TCustomChartAxis::ReserveRoom(TRect &, bool) {}
-
-void TCustomChartAxis::PaintAxis() {}
-
 namespace {
 
 // The pixel offset of a value from the start of the axis, or nothing when it is too far

@@ -4,6 +4,7 @@
 #include "ChartPen.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 
 class TCustomAxisPanel;
@@ -101,7 +102,38 @@ public:
     // Takes the room the axis needs from the plot rectangle r; builtIn tells that the axis is
     // one of the chart's five own axes.
     virtual void ReserveRoom(TRect &r, bool builtIn);
-    virtual void PaintAxis();
+    virtual void PaintAxis(bool setAxisPos = true);
+
+    // Label steps and texts.
+    bool HasDateTimeValues() const;
+    QString LabelText(double value) const;
+    // The extent of a label along and across the axis, in the canvas's current font.
+    int LabelBoxWidth(double value);
+    int LabelBoxHeight(double value);
+    double CalcLabelStep();
+    double CalcStepForSize(int size) const;
+    double CalcStepForCount(int maxLabels) const;
+    // The next step of the 1-2-5 series; always larger than x for any x > 0.
+    static double NextNiceStep(double x);
+    double CalcDateTimeStep(int maxLabels) const;
+    static double NextTableStep(double x);
+    // The index of the table step within one second of x, or 25 for none.
+    static int FindTableStep(double x);
+    int ChooseTableStep(double step) const;
+    // The label value one step below value; calendar steps go by months and years.
+    double StepValue(double value, int i, double step) const;
+    static double RoundDateDown(int i, double value);
+    // Standard date-time steps in days; 18 and above are calendar steps.
+    static const std::array<double, 25> DateTimeStepTable;
+
+    // Drawing.
+    TAxisLabelStyle EffectiveLabelStyle() const;
+    int TickRoom() const;
+    int TitleRoom();
+    int LabelsRoom();
+    int WidestLabel();
+    // Moves a position into the plot by PositionPercent of the rectangle's extent.
+    int ShiftInward(int position, const TRect &rect) const;
 
     int XValueToPos(double value) const;
     int YValueToPos(double value) const;

@@ -13,21 +13,6 @@ constexpr int TitleSpacing = 5;
 
 TCustomChart::TCustomChart(QWidget *parent) : TCustomAxisPanel(parent) {}
 
-void TCustomChart::UseFont(const TChartFont &font) {
-    Canvas.Font().Font = font.Font();
-    Canvas.Font().Color = font.Color();
-}
-
-std::pair<int, int> TCustomChart::TextBlockWidth(const QString &text) {
-    QStringList lines = text.split(QLatin1Char('\r'));
-    if (lines.size() > 1 && lines.back().isEmpty())
-        lines.removeLast();
-    int widest = 0;
-    for (const QString &line : lines)
-        widest = std::max(widest, Canvas.MeasureWidth(line));
-    return {widest, int(lines.size())};
-}
-
 void TCustomChart::DrawContents() {
     PaintBackground(PanelBounds);
     if (Title.Visible())

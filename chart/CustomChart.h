@@ -4,19 +4,12 @@
 #include "ChartTitle.h"
 
 #include <functional>
-#include <utility>
 
 // The chart with titles, back wall and legend, and the order in which it draws them.
 class TCustomChart : public TCustomAxisPanel {
     Q_OBJECT
 public:
     explicit TCustomChart(QWidget *parent = nullptr);
-
-    // Makes the font the canvas draws text with.
-    void UseFont(const TChartFont &font);
-    // The width of the widest line of a text whose lines are separated by "\r", and the
-    // number of lines.
-    std::pair<int, int> TextBlockWidth(const QString &text);
 
     TChartTitle Title{this};
     TChartTitle Foot{this};
