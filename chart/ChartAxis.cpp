@@ -83,6 +83,13 @@ void TCustomChartAxis::SetRange(double aMin, double aMax) {
         Store(maximum, minimum + narrowest);
 }
 
+void TCustomChartAxis::ShiftRange(double delta) {
+    automatic = automaticMaximum = automaticMinimum = false;
+    maximum += delta;
+    minimum += delta;
+    Invalidate();
+}
+
 void TCustomChartAxis::SetAutomatic(bool value) {
     Store(automatic, value);
     if (!(ParentChart && ParentChart->Loading())) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class TCustomAxisPanel;
 struct TRect;
@@ -51,6 +52,9 @@ public:
     // Fixes the range, swapping ends given the wrong way round and keeping the ends at least
     // 1e-10 apart, and turns automatic scaling off.
     void SetRange(double aMin, double aMax);
+
+    // Moves both ends by delta and fixes them there, without the checks of the setters.
+    void ShiftRange(double delta);
 
     bool Automatic() const { return automatic; }
     // Outside form loading, also sets both ends' flags.
@@ -134,6 +138,10 @@ public:
     int WidestLabel();
     // Moves a position into the plot by PositionPercent of the rectangle's extent.
     int ShiftInward(int position, const TRect &rect) const;
+    // Pixel positions of the labels drawn by the last paint, for ticks and grid lines.
+    const std::vector<int> &TickPositions() const { return tickPositions; }
+    // Most positions one paint records; later ones are dropped.
+    static constexpr std::size_t MaxTickPositions = 2000;
 
     int XValueToPos(double value) const;
     int YValueToPos(double value) const;
@@ -194,6 +202,19 @@ protected:
     }
 
 private:
+    void PlaceValueLabels(double step, int tableStep);
+    void PlaceSeriesLabels(TAxisLabelStyle style);
+    void AddTickPosition(int position);
+    void DrawLabel(int position, const QString &text);
+    void DrawTitle();
+    // Writes a text at (x, y) turned by angle, placed against the axis's side.
+    void DrawAxisText(int x, int y, int angle, const QString &text);
+    void DrawLineTicksAndGrid();
+    void DrawTick(int position, int offset, int length);
+    void DrawGridLine(int position);
+    int TextBandRoom(const TChartFont &font, int angle, int fixedSize, const QString *text);
+
+    std::vector<int> tickPositions;
     bool automatic = true;
     bool automaticMaximum = true;
     bool automaticMinimum = true;

@@ -240,6 +240,8 @@ public:
     TPoint ProjectionCenter() const { return projectionCenter; }
     // The off-screen bitmap, or nullptr while there is none.
     const QImage *Bitmap() const { return bitmap.get(); }
+    // The same bitmap, for drawing into the picture between paints.
+    QImage *Picture() { return bitmap.get(); }
     // How many bitmaps have been created so far.
     int BitmapAllocations() const { return bitmapAllocations; }
 

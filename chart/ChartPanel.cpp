@@ -27,6 +27,17 @@ void TCustomChartPanel::Invalidate() {
     update();
 }
 
+void TCustomChartPanel::DrawOnPicture(const std::function<void()> &draw) {
+    QImage *picture = Canvas.Picture();
+    if (Canvas.Buffered() && picture && !Canvas.NeedsRedraw()) {
+        QPaintDevice *previous = Canvas.Target();
+        Canvas.SetTarget(picture);
+        draw();
+        Canvas.SetTarget(previous);
+    }
+    update();
+}
+
 void TCustomChartPanel::paintEvent(QPaintEvent *) {
     if (Canvas.RepaintFromBuffer()) {
         ++BufferedPaints;

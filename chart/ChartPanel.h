@@ -5,16 +5,31 @@
 #include <QColor>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 enum TPanelBevel : std::uint8_t { bvNone = 0, bvLowered = 1, bvRaised = 2 };
 
-// The state of a mouse drag that zooms or pans the chart.
+// The state of a mouse drag that zooms or pans the chart, in the control's pixels.
 struct TZoomPanningRecord {
-    bool Active = false;
-    int X0 = 0;
-    int Y0 = 0;
-    int X1 = 0;
-    int Y1 = 0;
+    bool InProgress = false;
+    int StartX = 0;
+    int StartY = 0;
+    int EndX = 0;
+    int EndY = 0;
+
+    void StartDrag(int x, int y) {
+        StartX = EndX = x;
+        StartY = EndY = y;
+        InProgress = true;
+    }
+    // Puts the start at the top left and the end at the bottom right.
+    void Normalize() {
+        if (EndX < StartX)
+            std::swap(StartX, EndX);
+        if (EndY < StartY)
+            std::swap(StartY, EndY);
+    }
 };
 
 // The panel a chart draws on: a bevelled background, drawn with the rest of the chart into an
@@ -30,6 +45,10 @@ public:
     void UpdatePlotSize();
     // Marks the picture out of date and asks for a repaint on the next paint cycle.
     void Invalidate();
+    // Outside a paint the window shows a copy of the off-screen picture, so drawing meant to
+    // go straight onto the window goes into that picture, and a plain update copies it again.
+    // Without an up-to-date picture nothing is drawn: the full paint that is due draws all.
+    void DrawOnPicture(const std::function<void()> &draw);
 
     QColor Color() const { return color; }
     void SetColor(const QColor &value) { SetAndInvalidate(color, value); }

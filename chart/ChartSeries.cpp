@@ -88,6 +88,10 @@ void TChartSeries::DeletePoint(int valueIndex) {
         RequestRepaint();
 }
 
+QString TChartSeries::MarkText(int valueIndex) const {
+    return QString::number(YValueOf(valueIndex), 'g', 15);
+}
+
 int TChartSeries::PointX(int valueIndex) const {
     return actualHorizAxis ? actualHorizAxis->XValueToPos(XValueOf(valueIndex)) : 0;
 }

@@ -58,8 +58,14 @@ public:
     virtual void HorizMargins(int &left, int &right) const;
     virtual void VertMargins(int &top, int &bottom) const;
     virtual bool UsesAxes() const { return true; }
+    // Whether the series must have a Y value for every point (its labels then run along X).
+    virtual bool YMandatory() const { return true; }
+    // The text a point's mark would show: its Y value.
+    virtual QString MarkText(int valueIndex) const;
     // Draws the points FirstShown to LastShown onto the parent chart's canvas.
     virtual void DrawValues() {}
+    // The index of the point whose drawing covers the pixel (x, y), or -1.
+    virtual int HitPoint(int, int) const { return -1; }
 
     int PointCount() const { return XValues.ValueCount(); }
     double PointValue(bool x, int valueIndex) const {

@@ -31,7 +31,7 @@ void TCustomChart::DrawContents() {
             PaintSeries(series);
     if (AxisVisible() && !AxesBeforeSeries)
         DrawAxes();
-    if (ZoomDrag.Active)
+    if (ZoomDrag.InProgress)
         DrawZoomFrame();
     Canvas.ResetTools();
     if (OnAfterDraw)

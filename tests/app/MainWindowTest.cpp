@@ -1,6 +1,7 @@
 #include "AppIcon.h"
 #include "HexFr.h"
 #include "Panel.h"
+#include "TagButton.h"
 #include "Version.h"
 #include "main.h"
 
@@ -55,6 +56,28 @@ TEST_F(MainWindowTest, RightClickOnTheMarginOpensTheVersionDialog) {
     EXPECT_TRUE(PressOpensDialog(&window, QPoint(1012, 590)));
 }
 
+TEST_F(MainWindowTest, WindowTakesNoInputWhileTheDialogIsUp) {
+    auto *examBtn = Child<TagButton>("ExamBtn");
+    const QString caption = examBtn->text();
+    bool shown = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        shown = dialog.isVisible();
+        // Through the window system, as a real click would come, so that modality applies.
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          examBtn->mapTo(&window, examBtn->rect().center()));
+        dialog.reject();
+    });
+    QTest::mouseClick(&window, Qt::RightButton, {}, QPoint(2, 300));
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(dialog.isVisible());
+    // The drill did not start behind the dialog; once it is closed, the same click starts it.
+    EXPECT_EQ(examBtn->Tag, 0);
+    EXPECT_EQ(examBtn->text(), caption);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                      examBtn->mapTo(&window, examBtn->rect().center()));
+    EXPECT_EQ(examBtn->Tag, 1);
+}
+
 TEST_F(MainWindowTest, OtherButtonsOnTheMarginDoNothing) {
     EXPECT_FALSE(PressOpensDialog(&window, QPoint(2, 300), Qt::LeftButton));
     EXPECT_FALSE(PressOpensDialog(&window, QPoint(2, 300), Qt::MiddleButton));
@@ -91,14 +114,6 @@ TEST_F(MainWindowTest, WindowStartsCentredOnThePrimaryScreen) {
     const QPoint centre = window.frameGeometry().center();
     EXPECT_LE(std::abs(centre.x() - screen.center().x()), 1);
     EXPECT_LE(std::abs(centre.y() - screen.center().y()), 1);
-}
-
-TEST(VersionDialog, IsAFixedSizeDialogCaptionedVersion) {
-    TVersionF dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Version");
-    EXPECT_EQ(dialog.size(), QSize(316, 132));
-    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST(AppIcon, IsThirtyTwoPixelsSquareInAtMostSixteenColours) {

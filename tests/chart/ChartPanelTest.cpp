@@ -83,6 +83,7 @@ TEST_F(ChartPanelTest, TitleIsBlueAndCentredAboveThePlot) {
 }
 
 TEST_F(ChartPanelTest, BackWallIsAOnePixelFrameAroundThePlot) {
+    chart.SetAxisVisible(false); // the wall alone, without axis lines over its edges
     chart.BackWall.Brush.SetColor(clWhite);
     const QImage image = Picture();
     const TRect plot = chart.PlotRect;

@@ -1,0 +1,485 @@
+// The progress line: which pixels it sets, how a new point shows, and what a click hits.
+#include "Chart.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr double Minute = 1.0 / 1440;
+
+// A chart set up like the progress graph: flat, 561 x 255, a red line, 0 ... 4 minutes up.
+class FastLineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        chart.resize(561, 255);
+        chart.SetView3D(false);
+        chart.Legend.SetVisible(false);
+        chart.Title.SetText({QStringLiteral("演習スピードグラフ")});
+        series->SetSeriesColor(clRed);
+        chart.LeftAxis.SetRange(0, 4 * Minute);
+    }
+
+    void Add(double x, double y) { series->AddPointXY(x, y, QString(), AutoColor); }
+
+    // A full repaint, as the window would show it.
+    QImage Picture() {
+        chart.Invalidate();
+        chart.grab();
+        return *chart.Canvas.Bitmap();
+    }
+
+    static std::vector<QPoint> RedPixels(const QImage &image) {
+        std::vector<QPoint> red;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (ToColorValue(image.pixelColor(x, y)) == clRed)
+                    red.emplace_back(x, y);
+        return red;
+    }
+
+    // Where the series may draw: inside the frame, and not on the row above its bottom line.
+    TRect Clip() const {
+        const TRect &plot = chart.PlotRect;
+        return {plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1};
+    }
+
+    TChart chart;
+    TFastLineSeries *series = chart.AddFastLineSeries();
+};
+
+TEST_F(FastLineTest, LineIsRedAndEndsBeforeItsLastPoint) {
+    chart.BottomAxis.SetRange(0, 4);
+    Add(1, Minute);
+    EXPECT_TRUE(RedPixels(Picture()).empty()); // one point: only a pen move
+
+    Add(2, Minute);
+    Add(3, Minute);
+    Add(3, 2 * Minute); // straight up from the last point
+    const QImage image = Picture();
+    const int y = series->PointY(0);
+    const int upper = series->PointY(3);
+    ASSERT_LT(upper, y);
+    std::vector<QPoint> expected;
+    for (int row = upper + 1; row < y; ++row)
+        expected.emplace_back(series->PointX(2), row);
+    for (int x = series->PointX(0); x <= series->PointX(2); ++x)
+        expected.emplace_back(x, y);
+    std::vector<QPoint> red = RedPixels(image);
+    const auto byRowThenColumn = [](QPoint a, QPoint b) {
+        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+    };
+    std::sort(expected.begin(), expected.end(), byRowThenColumn);
+    std::sort(red.begin(), red.end(), byRowThenColumn);
+    EXPECT_EQ(red, expected);
+    EXPECT_EQ(series->LastPenX, series->PointX(3));
+    EXPECT_EQ(series->LastPenY, upper);
+}
+
+TEST_F(FastLineTest, LineLeavingThePlotIsCutAtTheFrame) {
+    Add(1, Minute);
+    Add(2, 8 * Minute); // a drill longer than the axis shows
+    Add(3, -4 * Minute);
+    Add(4, Minute);
+    const QImage image = Picture();
+    const TRect clip = Clip();
+    bool reachesTop = false;
+    bool reachesBottom = false;
+    for (QPoint p : RedPixels(image)) {
+        EXPECT_TRUE(p.x() >= clip.Left && p.x() < clip.Right && p.y() >= clip.Top &&
+                    p.y() < clip.Bottom)
+            << p.x() << "," << p.y();
+        reachesTop = reachesTop || p.y() == clip.Top;
+        reachesBottom = reachesBottom || p.y() == clip.Bottom - 1;
+    }
+    EXPECT_TRUE(reachesTop);
+    EXPECT_TRUE(reachesBottom);
+}
+
+TEST_F(FastLineTest, ZoomedLineComesInFromThePointBeforeTheRangeAndRunsOutPastIt) {
+    for (int x = 1; x <= 10; ++x)
+        Add(x, (x % 2 ? 1 : 3) * Minute);
+    chart.BottomAxis.SetRange(3.5, 6.5);
+    for (bool merge : {true, false}) {
+        series->MergeColumns = merge;
+        const QImage image = Picture();
+        EXPECT_EQ(series->FirstShown, 3); // x = 4
+        EXPECT_EQ(series->LastShown, 6);  // x = 7, the first point past the right edge
+        const TRect clip = Clip();
+        bool leftEdge = false;
+        bool rightEdge = false;
+        for (QPoint p : RedPixels(image)) {
+            leftEdge = leftEdge || p.x() == clip.Left;
+            rightEdge = rightEdge || p.x() == clip.Right - 1;
+        }
+        EXPECT_TRUE(leftEdge) << merge;
+        EXPECT_TRUE(rightEdge) << merge;
+    }
+}
+
+TEST_F(FastLineTest, PointOnTheLastPenPixelDrawsNothing) {
+    Add(1, Minute);
+    Add(2, 3 * Minute);
+    Picture();
+    QImage image(561, 255, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    chart.Canvas.SetTarget(&image);
+    series->PreparePen();
+    chart.Canvas.MoveToPoint(0, 0);
+    series->LastPenX = series->PointX(1);
+    series->LastPenY = series->PointY(1);
+    series->DrawPoint(1); // although the canvas pen is elsewhere
+    EXPECT_TRUE(RedPixels(image).empty());
+    series->LastPenX = -1;
+    series->DrawPoint(1);
+    EXPECT_FALSE(RedPixels(image).empty());
+    chart.Canvas.SetTarget(&chart);
+}
+
+TEST_F(FastLineTest, HitPointFindsVerticesAndEveryPixelOfASegment) {
+    EXPECT_EQ(series->HitPoint(100, 100), -1); // nothing drawn yet
+    Add(1, Minute);
+    Add(2, 3 * Minute);
+    Add(3, 2 * Minute);
+    const QImage image = Picture();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(series->HitPoint(series->PointX(i), series->PointY(i)), i);
+    int checked = 0;
+    for (QPoint p : RedPixels(image)) {
+        // Away from the corners, every pixel of a segment hits that segment.
+        for (int segment = 0; segment < 2; ++segment) {
+            if (p.x() > series->PointX(segment) + 2 && p.x() < series->PointX(segment + 1) - 2) {
+                EXPECT_EQ(series->HitPoint(p.x(), p.y()), segment) << p.x() << "," << p.y();
+                EXPECT_EQ(series->HitPoint(p.x(), p.y() + 3), -1) << p.x() << "," << p.y();
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 300);
+    EXPECT_EQ(series->HitPoint(series->PointX(2) + 1, series->PointY(2)), -1); // past the end
+    const int x0 = series->PointX(0);
+    const int y0 = series->PointY(0);
+    series->ClearPoints();
+    EXPECT_EQ(series->HitPoint(x0, y0), -1); // gone before the next paint
+}
+
+TEST(PointOnSegment, WithinOneUnitOfTheLineAndBetweenTheEnds) {
+    const auto on = [](TPoint p, TPoint a, TPoint b, int t = 0) {
+        return TFastLineSeries::PointOnSegment(p, a, b, t);
+    };
+    EXPECT_TRUE(on({5, 0}, {0, 0}, {10, 0}));
+    EXPECT_TRUE(on({0, 0}, {0, 0}, {10, 0}));
+    EXPECT_TRUE(on({10, 0}, {0, 0}, {10, 0}));
+    EXPECT_FALSE(on({5, 1}, {0, 0}, {10, 0})); // one unit off is too far
+    EXPECT_FALSE(on({-1, 0}, {0, 0}, {10, 0}));
+    EXPECT_FALSE(on({11, 0}, {0, 0}, {10, 0}));
+    EXPECT_FALSE(on({11, 0}, {10, 0}, {0, 0}));
+    EXPECT_TRUE(on({11, 0}, {0, 0}, {10, 0}, 1)); // the tolerance reaches past the end
+    EXPECT_FALSE(on({12, 0}, {0, 0}, {10, 0}, 1));
+    EXPECT_FALSE(on({3, 3}, {3, 3}, {3, 3})); // a segment without length never matches
+
+    EXPECT_TRUE(on({4, 2}, {0, 0}, {10, 5}));
+    EXPECT_TRUE(on({5, 3}, {0, 0}, {10, 5})); // half a unit off
+    EXPECT_FALSE(on({5, 4}, {0, 0}, {10, 5}));
+    EXPECT_TRUE(on({2, -7}, {0, 0}, {3, -10}));
+    EXPECT_FALSE(on({4, -13}, {0, 0}, {3, -10}));
+
+    // Coordinates far enough apart to overflow 32-bit products still give the exact answer.
+    constexpr int lo = std::numeric_limits<int>::min();
+    constexpr int hi = std::numeric_limits<int>::max();
+    EXPECT_TRUE(on({0, 0}, {lo + 1, lo + 1}, {hi, hi}));
+    EXPECT_FALSE(on({0, 1}, {lo + 1, lo + 1}, {hi, hi}));
+    EXPECT_TRUE(on({hi, 0}, {lo, 0}, {hi, 0}));
+    EXPECT_FALSE(on({hi, 0}, {lo, 0}, {hi - 1, 0}));
+}
+
+TEST_F(FastLineTest, NewPointWithoutAutoRepaintShowsWithoutAFullPaint) {
+    chart.BottomAxis.SetRange(0, 4);
+    Add(1, Minute);
+    Add(2, 2 * Minute);
+    const QImage before = Picture();
+    const int fullPaints = chart.FullPaints;
+    int afterAdds = 0;
+    series->OnAfterAdd = [&](TChartSeries *, int) { ++afterAdds; };
+    series->AutoRepaint = false;
+    Add(3, Minute);
+    EXPECT_FALSE(chart.Canvas.NeedsRedraw());
+    EXPECT_EQ(afterAdds, 0);
+    const QImage shown = chart.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(chart.FullPaints, fullPaints);
+    EXPECT_NE(shown, before);
+    // The same picture a full paint gives.
+    EXPECT_EQ(shown, Picture());
+    EXPECT_EQ(chart.FullPaints, fullPaints + 1);
+
+    series->AutoRepaint = true;
+    Add(4, 3 * Minute);
+    EXPECT_EQ(afterAdds, 1);
+    EXPECT_TRUE(chart.Canvas.NeedsRedraw());
+}
+
+// Points for the comparisons of merged and point-by-point drawing.
+struct TDataSet {
+    const char *name;
+    std::vector<double> x;
+    std::vector<double> y;
+};
+
+std::vector<TDataSet> DataSets() {
+    std::mt19937_64 random(4711);
+    const auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    std::vector<TDataSet> sets;
+    const auto make = [&](const char *name, int n, auto yOf) {
+        TDataSet set{name, {}, {}};
+        for (int i = 1; i <= n; ++i) {
+            set.x.push_back(i);
+            set.y.push_back(yOf(i));
+        }
+        sets.push_back(std::move(set));
+    };
+    make("a new column for every point", 300, [&](int) { return uniform(0, 4 * Minute); });
+    make("many points to a column", 30000, [&](int) { return uniform(0, 4 * Minute); });
+    make("few rows, many equal pixels", 20000,
+         [&](int) { return double(int(uniform(0, 5))) * Minute; });
+    make("slow drift", 20000,
+         [&](int i) { return (2 + std::sin(i / 900.0) + uniform(-0.05, 0.05)) * Minute; });
+    make("far outside the range", 5000, [&](int) {
+        switch (random() % 6) {
+        case 0:
+            return uniform(-1e3, 1e3);
+        case 1:
+            return random() % 2 ? 1e300 : -1e300;
+        case 2:
+            return uniform(4, 6) * Minute;
+        default:
+            return uniform(0, 4 * Minute);
+        }
+    });
+    make("not numbers", 5000, [&](int) {
+        switch (random() % 8) {
+        case 0:
+            return nan;
+        case 1:
+            return random() % 2 ? inf : -inf;
+        default:
+            return uniform(0, 4 * Minute);
+        }
+    });
+    return sets;
+}
+
+TEST_F(FastLineTest, MergedDrawingSetsTheSamePixelsAsDrawingPointByPoint) {
+    struct TView {
+        const char *name;
+        std::function<void(TChart &)> apply;
+    };
+    const std::vector<TView> views{
+        {"whole range", [](TChart &c) { c.BottomAxis.SetAutomatic(true); }},
+        {"zoomed", [](TChart &c) { c.BottomAxis.SetRange(1234.5, 1400.25); }},
+        {"inverted", [](TChart &c) {
+             c.BottomAxis.SetAutomatic(true);
+             c.BottomAxis.SetInverted(true);
+         }}};
+    for (const TDataSet &set : DataSets()) {
+        series->ClearPoints();
+        for (std::size_t i = 0; i < set.x.size(); ++i)
+            Add(set.x[i], set.y[i]);
+        for (std::size_t v = 0; v < views.size(); ++v) {
+            const TView &view = views[v];
+            view.apply(chart);
+            series->MergeColumns = true;
+            const QImage merged = Picture();
+            const TPoint mergedPen{series->LastPenX, series->LastPenY};
+            series->MergeColumns = false;
+            const QImage plain = Picture();
+            EXPECT_EQ(merged, plain) << set.name << ", " << view.name;
+            EXPECT_EQ(mergedPen, (TPoint{series->LastPenX, series->LastPenY}))
+                << set.name << ", " << view.name;
+            if (v == 0) {
+                EXPECT_GT(RedPixels(plain).size(), 100u) << set.name;
+            }
+
+            // Without the plot's clip, straight onto an image.
+            QImage direct(561, 255, QImage::Format_RGB32);
+            QImage directPlain(561, 255, QImage::Format_RGB32);
+            direct.fill(Qt::white);
+            directPlain.fill(Qt::white);
+            chart.Canvas.SetTarget(&direct);
+            series->DrawPoints();
+            chart.Canvas.SetTarget(&directPlain);
+            series->DrawPointsPlain();
+            chart.Canvas.SetTarget(&chart);
+            EXPECT_EQ(direct, directPlain) << set.name << ", " << view.name << ", unclipped";
+        }
+        chart.BottomAxis.SetInverted(false);
+    }
+}
+
+TEST_F(FastLineTest, MergedDrawingMatchesAlongTheEdgesOfTheTarget) {
+    // Values are pixels here: x = column, y = -row.
+    const auto mapOneToOne = [](TChartAxis &axis) {
+        axis.WorkMin = 0;
+        axis.WorkMax = 1;
+        axis.WorkRange = 1;
+        axis.PixelStart = 0;
+        axis.PixelEnd = 0;
+        axis.PixelSize = 1;
+    };
+    std::mt19937_64 random(17);
+    const auto near = [&](int a, int b) { return int(random() % (b - a + 1)) + a; };
+    // Mostly around the target, now and then very far out.
+    const auto coordinate = [&](int size) {
+        constexpr int far[] = {-2000000000, 2000000000, std::numeric_limits<int>::min(),
+                               std::numeric_limits<int>::max(), -700000000, 900000000};
+        return random() % 12 == 0 ? far[random() % 6] : near(-4, size + 4);
+    };
+    for (int round = 0; round < 600; ++round) {
+        const int width = near(3, 16);
+        const int height = near(3, 16);
+        // Sparse lines show a pixel set wrongly; dense ones merge a lot.
+        const int count = round < 2 ? 0 : round % 3 ? near(2, 12) : near(13, 300);
+        series->ClearPoints();
+        series->XValues.SetOrder(round % 2 ? loAscending : loNone);
+        for (int i = 0; i < count; ++i)
+            Add(coordinate(width), -double(coordinate(height)));
+        if (round < 2) {
+            // Lines across nearly the whole coordinate range, through the target (the axis
+            // puts values from 2^31 - 1 away at its centre).
+            constexpr double lo = -2147483646.0;
+            constexpr double hi = 2147483646.0;
+            for (const auto &[x, y] : {std::pair{lo, lo / 2}, {hi, hi / 2}, {lo / 2 + 1, lo},
+                                       {hi / 2, hi}, {lo, lo + 7}, {hi, hi - 1}, {5.0, hi}})
+                Add(x, -y);
+        }
+        mapOneToOne(chart.BottomAxis);
+        mapOneToOne(chart.LeftAxis);
+        series->FirstShown = 0;
+        series->LastShown = series->PointCount() - 1;
+        QImage merged(width, height, QImage::Format_RGB32);
+        QImage plain(width, height, QImage::Format_RGB32);
+        merged.fill(Qt::white);
+        plain.fill(Qt::white);
+        chart.Canvas.SetTarget(&merged);
+        series->DrawPoints();
+        chart.Canvas.SetTarget(&plain);
+        series->DrawPointsPlain();
+        chart.Canvas.SetTarget(&chart);
+        EXPECT_EQ(merged, plain) << round;
+    }
+}
+
+TEST_F(FastLineTest, MergedDrawingMatchesOnLargeAndOtherTargets) {
+    std::mt19937_64 random(5);
+    for (int x = 1; x <= 20000; ++x)
+        Add(x, std::uniform_real_distribution<double>(-1, 5)(random) * Minute);
+    Picture();
+    // Too large to gather its pixels; and one whose grey levels Qt computes differently for
+    // points and rectangles.
+    for (auto [size, format] : {std::pair{2900, QImage::Format_RGB32},
+                                std::pair{600, QImage::Format_Grayscale8}}) {
+        QImage merged(size, size, format);
+        QImage plain(size, size, format);
+        merged.fill(Qt::white);
+        plain.fill(Qt::white);
+        chart.Canvas.SetTarget(&merged);
+        series->DrawPoints();
+        chart.Canvas.SetTarget(&plain);
+        series->DrawPointsPlain();
+        chart.Canvas.SetTarget(&chart);
+        EXPECT_EQ(merged, plain) << size;
+        QImage blank(size, size, format);
+        blank.fill(Qt::white);
+        EXPECT_NE(merged, blank) << size;
+    }
+}
+
+TEST_F(FastLineTest, AxisPixelsAgreeWithTheAxisForEveryValue) {
+    std::mt19937_64 random(2718);
+    const auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    int checked = 0;
+    for (int round = 0; round < 300; ++round) {
+        TChartAxis &axis = round % 2 ? chart.BottomAxis : chart.LeftAxis;
+        axis.SetInverted(round % 4 >= 2);
+        const double scale = std::pow(10.0, uniform(-12, 12));
+        axis.WorkMin = round % 7 == 0 ? 0 : uniform(-1, 1) * scale * 1000;
+        axis.WorkRange = round % 11 == 0 ? 0 : scale * uniform(0.1, 10);
+        axis.WorkMax = axis.WorkMin + axis.WorkRange;
+        axis.PixelStart = int(uniform(-100, 600));
+        axis.PixelSize = round % 13 == 0 ? 0 : int(uniform(1, 2000));
+        axis.PixelEnd = axis.PixelStart + axis.PixelSize;
+        axis.PixelCenter = (axis.PixelStart + axis.PixelEnd) / 2;
+        const bool asX = axis.IsHorizontal;
+        const TAxisPixels toPixel(axis, asX);
+        const auto expect = [&](double value) {
+            const int pixel = asX ? axis.XValueToPos(value) : axis.YValueToPos(value);
+            EXPECT_EQ(toPixel(value), pixel) << round << " " << value;
+            ++checked;
+        };
+        for (int k = 0; k < 200; ++k) {
+            // Values on and next to half pixels, where rounding decides.
+            const double half = int(uniform(-3000, 3000)) + 0.5;
+            const double onHalf = axis.WorkMin + half * axis.WorkRange / axis.PixelSize;
+            expect(onHalf);
+            expect(std::nextafter(onHalf, inf));
+            expect(std::nextafter(onHalf, -inf));
+            expect(axis.WorkMin + uniform(-2, 2) * axis.WorkRange);
+            expect(axis.WorkMin + uniform(-1, 1) * axis.WorkRange * 1e7);
+        }
+        for (double value : {nan, inf, -inf, 1e308, -1e308, 0.0, axis.WorkMin, axis.WorkMax})
+            expect(value);
+    }
+    EXPECT_GT(checked, 100000);
+}
+
+TEST_F(FastLineTest, OtherPensDrawPointByPoint) {
+    std::mt19937_64 random(99);
+    for (int x = 1; x <= 4000; ++x)
+        Add(x, std::uniform_real_distribution<double>(0, 4 * Minute)(random));
+    const auto compare = [&](const char *pen) {
+        series->MergeColumns = true;
+        const QImage merged = Picture();
+        series->MergeColumns = false;
+        EXPECT_EQ(merged, Picture()) << pen;
+    };
+    series->LinePen.SetWidth(3);
+    compare("wide");
+    series->LinePen.SetWidth(1);
+    series->LinePen.SetStyle(psDot);
+    compare("dotted");
+    series->LinePen.SetStyle(psSolid);
+    series->LinePen.SetMode(pmNotXor);
+    compare("not-xor");
+    series->LinePen.SetMode(pmCopy);
+    series->LinePen.SetVisible(false);
+    EXPECT_TRUE(RedPixels(Picture()).empty());
+}
+
+TEST_F(FastLineTest, LinePenAndSeriesColourGoTogether) {
+    TChartPen pen;
+    pen.SetColor(clBlue);
+    pen.SetWidth(2);
+    Picture();
+    series->SetLinePen(pen);
+    EXPECT_EQ(series->SeriesColor(), clBlue);
+    EXPECT_EQ(series->LinePen.Width(), 2);
+    EXPECT_TRUE(chart.Canvas.NeedsRedraw());
+    series->SetSeriesColor(clLime);
+    EXPECT_EQ(series->LinePen.Color(), clLime);
+}
+
+} // namespace

@@ -1,0 +1,166 @@
+// Zooming and scrolling the progress graph with the mouse, on the window's own chart.
+#include "Chart.h"
+#include "DrillFixture.h"
+
+#include <QTabWidget>
+#include <QWheelEvent>
+
+namespace {
+
+class ChartZoomTest : public DrillTest {
+protected:
+    void SetUp() override {
+        DrillTest::SetUp();
+        window.PgControl2->setCurrentIndex(1);
+        chart = window.Chart1;
+        for (int n = 1; n <= 5; ++n)
+            chart->SeriesList().front()->AddPointXY(n, (40.0 + 5 * n) / 86400, QString(),
+                                                    AutoColor);
+        before = Picture();
+    }
+
+    QImage Picture() { return chart->grab().toImage(); }
+
+    void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(chart, button, {}, from);
+        QTest::mouseMove(chart, to);
+        QTest::mouseRelease(chart, button, {}, to);
+        Picture();
+    }
+
+    // The left axis's range as the user sees it.
+    std::pair<double, double> LeftRange() const {
+        return {chart->LeftAxis.Minimum(), chart->LeftAxis.Maximum()};
+    }
+
+    TChart *chart = nullptr;
+    QImage before;
+};
+
+} // namespace
+
+TEST_F(ChartZoomTest, DraggingRightAndDownZoomsToTheRectangle) {
+    const double left = chart->BottomAxis.PosToValue(100);
+    const double right = chart->BottomAxis.PosToValue(117);
+    const double top = chart->LeftAxis.PosToValue(100);
+    const double bottom = chart->LeftAxis.PosToValue(117);
+    Drag({100, 100}, {117, 117});
+    EXPECT_TRUE(chart->ZoomApplied);
+    EXPECT_TRUE(chart->HasSavedScales);
+    EXPECT_EQ(chart->BottomAxis.Minimum(), left);
+    EXPECT_EQ(chart->BottomAxis.Maximum(), right);
+    EXPECT_FALSE(chart->BottomAxis.Automatic());
+    EXPECT_EQ(LeftRange(), std::make_pair(bottom, top));
+    EXPECT_NE(Picture(), before);
+}
+
+TEST_F(ChartZoomTest, SmallDragsChangeNothingAndLeaveNoTrace) {
+    for (QPoint end : {QPoint(116, 140), QPoint(140, 116)}) {
+        Drag({100, 100}, end);
+        EXPECT_FALSE(chart->HasSavedScales);
+        EXPECT_TRUE(chart->BottomAxis.Automatic());
+        EXPECT_EQ(LeftRange(), std::make_pair(0.0, 1.0 / 360));
+        EXPECT_EQ(Picture(), before);
+    }
+}
+
+TEST_F(ChartZoomTest, TheFrameFollowsThePointerAndIsRemovedExactly) {
+    QTest::mousePress(chart, Qt::LeftButton, {}, QPoint(150, 80));
+    QTest::mouseMove(chart, QPoint(200, 120));
+    const QImage framed = Picture();
+    EXPECT_NE(framed, before);
+    // The frame's corner pixels are inverted against the picture.
+    EXPECT_NE(framed.pixel(150, 80), before.pixel(150, 80));
+    EXPECT_EQ(framed.pixel(175, 100), before.pixel(175, 100)); // inside stays
+    QTest::mouseMove(chart, QPoint(260, 150));
+    const QImage moved = Picture();
+    EXPECT_EQ(moved.pixel(175, 120), before.pixel(175, 120)); // the old edge is gone
+    QTest::mouseMove(chart, QPoint(160, 90));
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(160, 90));
+    EXPECT_EQ(Picture(), before);
+}
+
+TEST_F(ChartZoomTest, DraggingAnyOtherWayUndoesTheZoom) {
+    for (QPoint end : {QPoint(150, 250), QPoint(250, 150), QPoint(150, 150)}) {
+        Drag({100, 100}, {140, 140});
+        ASSERT_TRUE(chart->HasSavedScales);
+        Drag({200, 200}, end);
+        EXPECT_FALSE(chart->HasSavedScales);
+        EXPECT_FALSE(chart->ZoomApplied);
+        EXPECT_TRUE(chart->BottomAxis.Automatic());
+        EXPECT_EQ(LeftRange(), std::make_pair(0.0, 1.0 / 360));
+    }
+}
+
+TEST_F(ChartZoomTest, OneUndoAfterTwoZoomsRestoresTheFirstScales) {
+    Drag({100, 60}, {200, 160});
+    Drag({120, 80}, {180, 140});
+    ASSERT_NE(LeftRange(), std::make_pair(0.0, 1.0 / 360));
+    Drag({180, 140}, {120, 80});
+    EXPECT_EQ(LeftRange(), std::make_pair(0.0, 1.0 / 360));
+    EXPECT_FALSE(chart->LeftAxis.Automatic());
+    EXPECT_TRUE(chart->BottomAxis.Automatic());
+    EXPECT_TRUE(chart->BottomAxis.AutomaticMinimum());
+    EXPECT_EQ(Picture(), before);
+}
+
+TEST_F(ChartZoomTest, UndoWithoutZoomOnlyRepaints) {
+    const int paints = chart->FullPaints;
+    Drag({200, 200}, {150, 150});
+    EXPECT_EQ(chart->FullPaints, paints + 1);
+    EXPECT_EQ(LeftRange(), std::make_pair(0.0, 1.0 / 360));
+    EXPECT_TRUE(chart->BottomAxis.Automatic());
+}
+
+TEST_F(ChartZoomTest, RightDragsAndPressesOnTheTitleDoNothing) {
+    QTest::mousePress(chart, Qt::RightButton, {}, QPoint(100, 100));
+    QTest::mouseMove(chart, QPoint(200, 200));
+    EXPECT_FALSE(chart->ZoomDrag.InProgress);
+    EXPECT_FALSE(chart->PanDrag.InProgress);
+    EXPECT_EQ(Picture(), before);
+    QTest::mouseRelease(chart, Qt::RightButton, {}, QPoint(200, 200));
+    const TRect title = chart->Title.TitleBounds;
+    QTest::mousePress(chart, Qt::LeftButton, {},
+                      QPoint((title.Left + title.Right) / 2, title.Top + 2));
+    EXPECT_FALSE(chart->ZoomDrag.InProgress);
+    EXPECT_EQ(Picture(), before);
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, QPoint(title.Left, title.Top + 2));
+}
+
+TEST_F(ChartZoomTest, ADragMayStartOnTheBottomAxisLabels) {
+    const TChartAxis &bottom = chart->BottomAxis;
+    // Between the axis line and the labels, below the plot.
+    const QPoint start(bottom.PixelCenter, bottom.LabelsPos - 1);
+    ASSERT_GT(start.y(), chart->PlotRect.Bottom);
+    EXPECT_EQ(chart->HitPart(start.x(), start.y()).Part,
+              TCustomChart::TChartClickedPartStyle::Axis);
+    QTest::mousePress(chart, Qt::LeftButton, {}, start);
+    EXPECT_TRUE(chart->ZoomDrag.InProgress);
+    QTest::mouseRelease(chart, Qt::LeftButton, {}, start);
+    EXPECT_FALSE(chart->ZoomDrag.InProgress);
+}
+
+TEST_F(ChartZoomTest, WheelNotchesShiftTheVerticalRange) {
+    const auto notch = [this](int delta) {
+        QWheelEvent event(QPointF(200, 100), chart->mapToGlobal(QPointF(200, 100)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(chart, &event);
+    };
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const int paints = chart->FullPaints;
+    notch(-120);                              // down: both ends rise by 3 percent
+    EXPECT_EQ(chart->FullPaints, paints + 1); // painted at once
+    EXPECT_DOUBLE_EQ(chart->LeftAxis.Minimum(), 7.2 / 86400);
+    EXPECT_DOUBLE_EQ(chart->LeftAxis.Maximum(), (240 + 7.2) / 86400);
+    notch(120);
+    EXPECT_NEAR(chart->LeftAxis.Minimum(), 0, 1e-15);
+    EXPECT_DOUBLE_EQ(chart->LeftAxis.Maximum(), 1.0 / 360);
+    EXPECT_DOUBLE_EQ(chart->BottomAxis.Maximum(), 5); // the horizontal axis stays
+
+    // An undo after zoom and wheel brings back the scales from before the zoom.
+    Drag({100, 60}, {200, 160});
+    notch(-120);
+    Drag({200, 160}, {100, 60});
+    EXPECT_EQ(chart->LeftAxis.Maximum(), 1.0 / 360);
+    EXPECT_NEAR(chart->LeftAxis.Minimum(), 0, 1e-15);
+}
