@@ -2,11 +2,12 @@
 BUILD_DIR    ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR     ?= build-fuzz
+BENCH_DIR    ?= build-bench
 FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize fuzz screenshots clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench screenshots clean
 
 all: build
 
@@ -58,9 +59,21 @@ fuzz:
 	    grep -E '^Done [0-9]+ runs' $(FUZZ_DIR)/$$name.log; \
 	done
 
+# The chart benchmarks against QCustomPlot (its Qt 6 build) and Qt Charts, which only the
+# benchmark links, in a Release build; prints the figures, then the ratios as a table.
+bench:
+	@tools/install-deps.sh libqcustomplot-dev libqcustomplot2.1-qt6 qt6-charts-dev python3
+	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DRADIXTREK_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target chart_bench
+	@mkdir -p -m 700 $(BENCH_DIR)/runtime
+	@XDG_RUNTIME_DIR=$(CURDIR)/$(BENCH_DIR)/runtime QT_QPA_PLATFORM=offscreen \
+	 $(BENCH_DIR)/bench/chart_bench --benchmark_out=$(BENCH_DIR)/chart_bench.json \
+	    --benchmark_out_format=json
+	@python3 tools/bench-ratios.py $(BENCH_DIR)/chart_bench.json
+
 screenshots: build
 	@$(BUILD_DIR)/app/radixtrek-screenshots docs/screenshots
 	@echo "Screenshots written to docs/screenshots/"
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)

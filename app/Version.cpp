@@ -19,15 +19,6 @@ const FontSpec VersionFont{PGothic, 15, true, false, false, Blue};
 const FontSpec MakerFont{PGothic, 15, true};
 const FontSpec AddressFont{PGothic, 13, false, false, true, Blue};
 
-void ApplyFont(QLabel *label, const FontSpec &spec) {
-    label->setFont(MakeFont(spec));
-    if (spec.color.isValid()) {
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, spec.color);
-        label->setPalette(colours);
-    }
-}
-
 AutoLabel *MakeLabel(QWidget *parent, const char *name, QPoint position, const FontSpec &font,
                      const QString &text) {
     auto *label = new AutoLabel(parent);

@@ -200,6 +200,10 @@ void TCustomChartAxis::PlaceValueLabels(double s, int i) {
 }
 
 void TCustomChartAxis::PlaceSeriesLabels(TAxisLabelStyle style) {
+    // Without labels, and with ticks only at labels, the walk over the points would place
+    // nothing (the progress graph's left axis): skip it.
+    if (!labels && TickOnLabelsOnly)
+        return;
     std::vector<TChartSeries *> collected;
     for (TChartSeries *series : ParentChart->SeriesList())
         if (series->Active() && series->FeedsAxis(this) && !series->PointLabels.empty())

@@ -51,6 +51,9 @@ public:
     TChartSeries *const Owner;
 
     std::size_t Capacity() const { return values.capacity(); }
+    // The stored values before the multiplier, for loops that read many at once: value i is
+    // RawValues()[i] * Multiplier(), exactly as ValueAt gives it.
+    const double *RawValues() const { return values.data(); }
 
 private:
     void CheckIndex(int index) const;

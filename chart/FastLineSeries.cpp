@@ -74,9 +74,10 @@ namespace {
 // end excluded) lies i steps along it and round-half-up(i * span / length) steps across it,
 // span being the extent across. Grouping the steps by their offset across turns the segment
 // into runs parallel to its longer axis. Runs outside the target are left out, since nothing
-// shows there. The runs are gathered in a bit per pixel of the target; at the end the pixels
-// set are cut into rectangles (runs along each row, one rectangle for the same run on
-// consecutive rows) and the canvas fills those in the pen's colour with the same clip. As the
+// shows there. The runs are gathered (horizontal ones as a bit per pixel of the target, vertical
+// ones as the rows they start and end on); at the end the pixels set are cut into rectangles
+// (the runs along each row, one rectangle for the same run on consecutive rows) and the canvas
+// fills those in the pen's colour, clipped as its lines are. As the
 // pixels are all of one colour and the pen copies, neither their order nor overlaps matter: the
 // picture is the same. Nearly diagonal segments, whose runs are a pixel or two long, are drawn
 // by the canvas directly; so is everything on a target too large for the pixel bits.
@@ -286,7 +287,8 @@ private:
         for (std::int64_t w = first / 64; w <= last / 64; ++w) {
             const int from = w == first / 64 ? int(first % 64) : 0;
             const int to = w == last / 64 ? int(last % 64) : 63;
-            const std::uint64_t upTo = to == 63 ? ~std::uint64_t(0) : (std::uint64_t(1) << (to + 1)) - 1;
+            const std::uint64_t upTo =
+                to == 63 ? ~std::uint64_t(0) : (std::uint64_t(1) << (to + 1)) - 1;
             row[w] |= upTo & ~((std::uint64_t(1) << from) - 1);
         }
     }
@@ -326,8 +328,7 @@ private:
     }
 
     void Fill(const TOpenRun &run, int endRow) {
-        canvas.FillArea(
-            TRect{run.Left, area.Top + run.Top, run.Right + 1, area.Top + endRow});
+        canvas.FillArea(TRect{run.Left, area.Top + run.Top, run.Right + 1, area.Top + endRow});
     }
 
     // Pixel bits for a target up to 1 MiB of them (a 4K screen); larger ones are drawn run by run.
@@ -378,26 +379,18 @@ void TFastLineSeries::PointAdded(TChartSeries *sender, int valueIndex) {
         DrawNewSegment(valueIndex);
 }
 
-// Our canvas cannot draw on the window outside its paint event. What the window shows between
-// full paints is a copy of the off-screen bitmap, so the new segment is drawn into that bitmap
-// (unclipped, as it would be drawn on the window) and the window is asked for a plain update,
-// which only copies the bitmap again. Without an up-to-date bitmap a full paint is due anyway
-// and draws the new point with all the others.
+// Drawn as it would be on the window outside a paint: unclipped, onto the picture the window
+// shows. Without an up-to-date picture the full paint that is due draws the point with the rest.
 void TFastLineSeries::DrawNewSegment(int valueIndex) {
     TCustomAxisPanel *chart = ParentChart();
     if (!chart)
         return;
-    TChartCanvas3D &canvas = chart->Canvas;
-    if (canvas.Buffered() && canvas.Picture() && !canvas.NeedsRedraw()) {
-        QPaintDevice *previous = canvas.Target();
-        canvas.SetTarget(canvas.Picture());
+    chart->DrawOnPicture([this, chart, valueIndex] {
         PreparePen();
         const int from = valueIndex > 0 ? valueIndex - 1 : 0;
-        canvas.MoveToPoint(PointX(from), PointY(from));
+        chart->Canvas.MoveToPoint(PointX(from), PointY(from));
         DrawPoint(valueIndex);
-        canvas.SetTarget(previous);
-    }
-    chart->update();
+    });
 }
 
 void TFastLineSeries::PreparePen() {
@@ -466,9 +459,14 @@ void TFastLineSeries::DrawMerged() {
     TRunPainter runs(canvas, target ? TRect{0, 0, target->width(), target->height()} : TRect{},
                      *pixelBits);
 
+    // Read straight from the lists: ValueAt checks every index, which this loop need not.
+    const double *xs = XValues.RawValues();
+    const double *ys = YValues.RawValues();
+    const double xMultiplier = XValues.Multiplier();
+    const double yMultiplier = YValues.Multiplier();
     int i = FirstShown;
-    int x = toX(XValues.ValueAt(i));
-    int y = toY(YValues.ValueAt(i));
+    int x = toX(xs[i] * xMultiplier);
+    int y = toY(ys[i] * yMultiplier);
     if (i > 0)
         runs.Segment(PointX(i - 1), PointY(i - 1), x, y);
     // The rows set by the steps since the line entered column x: each step sets its start row
@@ -479,14 +477,13 @@ void TFastLineSeries::DrawMerged() {
     std::int64_t chainTop = noRow;
     std::int64_t chainBottom = -noRow;
     for (++i; i <= LastShown; ++i) {
-        const int nextX = toX(XValues.ValueAt(i));
-        const int nextY = toY(YValues.ValueAt(i));
+        const int nextX = toX(xs[i] * xMultiplier);
+        const int nextY = toY(ys[i] * yMultiplier);
         if (nextX == x) {
             if (nextY == y)
                 continue;
             chainTop = std::min(chainTop, std::min<std::int64_t>(y, nextY + std::int64_t(1)));
-            chainBottom =
-                std::max(chainBottom, std::max<std::int64_t>(y, nextY - std::int64_t(1)));
+            chainBottom = std::max(chainBottom, std::max<std::int64_t>(y, nextY - std::int64_t(1)));
         } else {
             if (chainTop <= chainBottom) {
                 runs.Vertical(x, chainTop, chainBottom);

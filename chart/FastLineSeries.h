@@ -60,6 +60,8 @@ private:
     std::int64_t origin = 0;
 };
 
+// A series drawn as one plain line through its points, reaching past the right edge of the
+// plot so that the line leaves it at the right slope.
 class TFastLineSeries : public TChartSeries {
 public:
     TFastLineSeries();
@@ -82,9 +84,9 @@ public:
     int PointY(int valueIndex) const final { return TChartSeries::PointY(valueIndex); }
 
     void DrawValues() override { DrawPoints(); }
-    // The line through FirstShown ... LastShown. With a plain one-pixel pen, consecutive
-    // points in one pixel column are merged into a single vertical run, which sets the same
-    // pixels as drawing them one by one; any other pen draws point by point.
+    // The line through FirstShown ... LastShown. With a plain one-pixel pen on a 32-bit target
+    // the pixels of all segments are gathered and filled as few rectangles, the same pixels as
+    // drawing point by point; any other pen or target draws point by point.
     void DrawPoints();
     // The same line always drawn point by point with DrawPoint: the reference the merged
     // drawing must match pixel for pixel.
@@ -111,6 +113,7 @@ public:
     // Off: DrawPoints draws point by point like DrawPointsPlain (for comparisons).
     bool MergeColumns = true;
 
+    // Working memory of the merged drawing.
     struct TPixelBits;
 
 private:

@@ -1,11 +1,13 @@
 #include "Fonts.h"
 
-QFont MakeFont(const FontSpec &spec) {
-    QFont font(spec.family);
-    font.setPixelSize(spec.pixelSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+#include <QWidget>
+
+QFont MakeFont(const FontSpec &style) {
+    QFont font(style.family);
+    font.setPixelSize(style.pixelSize);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
     return font;
 }
 
@@ -15,4 +17,13 @@ void InstallFontSubstitutions() {
     QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+}
+
+void ApplyFont(QWidget *widget, const FontSpec &style) {
+    widget->setFont(MakeFont(style));
+    if (style.color.isValid()) {
+        QPalette colours = widget->palette();
+        colours.setColor(QPalette::WindowText, style.color);
+        widget->setPalette(colours);
+    }
 }

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 // A font as the layout tables name it: a family, a character height in pixels and a style.
 struct FontSpec {
     QString family;
@@ -20,7 +22,9 @@ inline const FontSpec AlarmFont{"MS UI Gothic", 13, true, false, false, QColor(2
 inline const FontSpec Gothic16{"MS UI Gothic", 16};
 inline const FontSpec Mincho13{"ＭＳ 明朝", 13};
 
-QFont MakeFont(const FontSpec &spec);
+QFont MakeFont(const FontSpec &style);
+// Gives the widget the font, and its text colour when the font names one.
+void ApplyFont(QWidget *widget, const FontSpec &style);
 
 // The layout names Windows fonts; the metric-compatible IPA fonts stand in for them.
 void InstallFontSubstitutions();

@@ -8,15 +8,6 @@
 
 namespace {
 
-void ApplyFont(QWidget *widget, const FontSpec &spec) {
-    widget->setFont(MakeFont(spec));
-    if (spec.color.isValid()) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, spec.color);
-        widget->setPalette(palette);
-    }
-}
-
 QWidget *MakeRule(QWidget *parent) {
     auto *rule = new QWidget(parent);
     QPalette palette = rule->palette();
