@@ -3,6 +3,7 @@
 #include "DecHexFr.h"
 #include "DrillFixture.h"
 #include "NumEdit.h"
+#include "Typing.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -16,14 +17,6 @@ protected:
     }
     TagButton *Button() { return window.ExamBtn2; }
 
-    void Type(TNumEdit *edit, const QString &text) {
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_End);
-        while (!edit->text().isEmpty())
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-    }
-
     // Types the right answer into every frame but one; hexadecimal answers alternate between
     // upper and lower case.
     void AnswerAll(std::size_t wrongFrame = 0) {
@@ -32,7 +25,7 @@ protected:
             QString text = i <= 18 ? QString::number(answer) : QString::number(answer, 16);
             if (i > 18 && i % 2)
                 text = text.toUpper();
-            Type(Frame(i)->AnswerNum, text);
+            TypeInto(Frame(i)->AnswerNum, text);
         }
     }
 };
@@ -113,7 +106,7 @@ TEST_F(DecHexDrillTest, OneWrongAnswerKeepsTheDrillRunningUntilFixed) {
     EXPECT_EQ(Button()->Tag, 1);
     EXPECT_EQ(Button()->text(), "演習終了");
 
-    Type(Frame(20)->AnswerNum, QString::number(window.DecHexAns[20], 16));
+    TypeInto(Frame(20)->AnswerNum, QString::number(window.DecHexAns[20], 16));
     Press(Button());
     for (std::size_t i = 1; i <= 36; ++i)
         EXPECT_EQ(FieldColor(Frame(i)), clLime) << i;

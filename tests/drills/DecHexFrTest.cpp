@@ -1,6 +1,7 @@
 #include "DecHexFr.h"
 #include "ColorValue.h"
 #include "NumEdit.h"
+#include "Typing.h"
 
 #include <QLabel>
 #include <QTest>
@@ -12,14 +13,7 @@ class DecHexFrTest : public ::testing::Test {
 protected:
     void SetUp() override { frame.show(); }
 
-    void Type(const QString &text) {
-        TNumEdit *edit = frame.AnswerNum;
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_End);
-        while (!edit->text().isEmpty())
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-    }
+    void Type(const QString &text) { TypeInto(frame.AnswerNum, text); }
 
     TDHFr frame;
 };

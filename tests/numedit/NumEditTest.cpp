@@ -1,4 +1,5 @@
 #include "NumEdit.h"
+#include "Typing.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,12 +19,7 @@ protected:
     }
 
     // Empties the field with real keystrokes and types the text.
-    void Type(const QString &text) {
-        QTest::keyClick(&edit, Qt::Key_End);
-        while (!edit.text().isEmpty())
-            QTest::keyClick(&edit, Qt::Key_Backspace);
-        QTest::keyClicks(&edit, text);
-    }
+    void Type(const QString &text) { TypeInto(&edit, text); }
 
     void SendText(const QString &text, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                   int key = 0) {
