@@ -448,6 +448,93 @@ void TFastLineSeries::DrawPoints() {
         DrawPoint(i);
 }
 
+namespace {
+
+// Whether an axis turns values into pixels in order (never going back): true unless the value
+// lies so far out, or is so far from a number, that the axis puts it at its centre instead.
+bool InOrderOnAxis(const TCustomChartAxis &axis, double value) {
+    if (axis.WorkRange == 0)
+        return true; // every value at the centre: in order too
+    return std::fabs((value - axis.WorkMin) * axis.PixelSize / axis.WorkRange) < 2147483647.0;
+}
+
+} // namespace
+
+bool TColumnReader::ColumnsInOrder(const TCustomChartAxis &axis, int first, int last) const {
+    if (!(xMultiplier > 0))
+        return false;
+    // Every value a number and none below the one before it.
+    bool ordered = true;
+    for (int k = first; k < last; ++k)
+        ordered &= xs[k] <= xs[k + 1];
+    return ordered && std::isfinite(xs[first]) && std::isfinite(xs[last]) &&
+           InOrderOnAxis(axis, xs[first] * xMultiplier) &&
+           InOrderOnAxis(axis, xs[last] * xMultiplier);
+}
+
+int TColumnReader::ColumnEnd(int from, int last, int column) const {
+    // Gallop, then bisect: the points of one column lie side by side.
+    int inside = from;
+    std::int64_t stride = 1;
+    while (inside + stride <= last && toX(xs[inside + stride] * xMultiplier) == column) {
+        inside += int(stride);
+        stride *= 2;
+    }
+    int outside = int(std::min<std::int64_t>(inside + stride, std::int64_t(last) + 1));
+    while (outside - inside > 1) {
+        const int middle = inside + (outside - inside) / 2;
+        if (toX(xs[middle] * xMultiplier) == column)
+            inside = middle;
+        else
+            outside = middle;
+    }
+    return outside;
+}
+
+bool TColumnReader::AbsorbColumn(const TCustomChartAxis &axis, int from, int to, int &y,
+                                 std::int64_t &top, std::int64_t &bottom) const {
+    const auto extremes = [this](int a, int b, double &low, double &high) {
+        double lowest = ys[a];
+        double highest = ys[a];
+        bool numbers = true;
+        for (int k = a; k <= b; ++k) {
+            const double v = ys[k];
+            numbers &= v == v;
+            lowest = v < lowest ? v : lowest;
+            highest = v > highest ? v : highest;
+        }
+        low = std::min(lowest * yMultiplier, highest * yMultiplier);
+        high = std::max(lowest * yMultiplier, highest * yMultiplier);
+        return numbers;
+    };
+    double low = 0;
+    double high = 0;
+    if (!extremes(from, to, low, high) || !InOrderOnAxis(axis, low) || !InOrderOnAxis(axis, high))
+        return false;
+    // The last point's row, and the last point before it on another row: the steps start on
+    // every row visited up to that point and end on the last row, which is set only when an
+    // earlier step passed it.
+    const int lastRow = toY(ys[to] * yMultiplier);
+    int differs = to - 1;
+    while (differs >= from && toY(ys[differs] * yMultiplier) == lastRow)
+        --differs;
+    std::int64_t startsTop = y;
+    std::int64_t startsBottom = y;
+    if (differs >= from) {
+        extremes(from, differs, low, high);
+        const int a = toY(low);
+        const int b = toY(high);
+        startsTop = std::min<std::int64_t>({startsTop, a, b});
+        startsBottom = std::max<std::int64_t>({startsBottom, a, b});
+    } else if (y == lastRow) {
+        return true; // every point on the row the line is already on: no step
+    }
+    top = std::min(top, std::min(startsTop, std::int64_t(lastRow) + 1));
+    bottom = std::max(bottom, std::max(startsBottom, std::int64_t(lastRow) - 1));
+    y = lastRow;
+    return true;
+}
+
 // The polyline of DrawPoint, with the same pixels and far fewer drawing calls. See TRunPainter.
 void TFastLineSeries::DrawMerged() {
     TChartCanvas3D &canvas = ParentChart()->Canvas;
@@ -476,12 +563,10 @@ void TFastLineSeries::DrawMerged() {
     constexpr std::int64_t noRow = std::int64_t(1) << 40;
     std::int64_t chainTop = noRow;
     std::int64_t chainBottom = -noRow;
-    for (++i; i <= LastShown; ++i) {
-        const int nextX = toX(xs[i] * xMultiplier);
-        const int nextY = toY(ys[i] * yMultiplier);
+    const auto step = [&](int nextX, int nextY) {
         if (nextX == x) {
             if (nextY == y)
-                continue;
+                return;
             chainTop = std::min(chainTop, std::min<std::int64_t>(y, nextY + std::int64_t(1)));
             chainBottom = std::max(chainBottom, std::max<std::int64_t>(y, nextY - std::int64_t(1)));
         } else {
@@ -494,6 +579,26 @@ void TFastLineSeries::DrawMerged() {
         }
         x = nextX;
         y = nextY;
+    };
+
+    // With ascending X every pixel column holds one run of points, found by bisection; the
+    // rows a run sets follow from the extremes of its values (see AbsorbColumn).
+    const TColumnReader reader{toX, toY, xs, ys, xMultiplier, yMultiplier};
+    const bool byColumns = reader.ColumnsInOrder(*ActualHorizAxis(), FirstShown, LastShown);
+    constexpr int shortestRun = 8;
+    int next = i + 1;
+    while (next <= LastShown) {
+        const int nextX = toX(xs[next] * xMultiplier);
+        if (byColumns && nextX == x) {
+            const int end = reader.ColumnEnd(next, LastShown, x);
+            if (end - next >= shortestRun &&
+                reader.AbsorbColumn(*ActualVertAxis(), next, end - 1, y, chainTop, chainBottom)) {
+                next = end;
+                continue;
+            }
+        }
+        step(nextX, toY(ys[next] * yMultiplier));
+        ++next;
     }
     if (chainTop <= chainBottom)
         runs.Vertical(x, chainTop, chainBottom);

@@ -60,6 +60,29 @@ private:
     std::int64_t origin = 0;
 };
 
+// Reads a series' points a pixel column at a time, for the merged line drawing.
+struct TColumnReader {
+    const TAxisPixels &toX;
+    const TAxisPixels &toY;
+    const double *xs;
+    const double *ys;
+    double xMultiplier;
+    double yMultiplier;
+
+    // Whether the X values first ... last are numbers in ascending order that the axis turns
+    // into pixels in order, so that each pixel column holds one run of points.
+    bool ColumnsInOrder(const TCustomChartAxis &axis, int first, int last) const;
+    // The first index after from (which lies in the column) whose point lies in another
+    // column, or last + 1.
+    int ColumnEnd(int from, int last, int column) const;
+    // Takes the steps from row y through the points from ... to, all in the line's current
+    // column, into the rows the column sets (top ... bottom), and moves y to the last point's
+    // row: the same as taking them one by one. False, with nothing changed, when a Y value is
+    // not a number or lies too far out to be turned into pixels in order.
+    bool AbsorbColumn(const TCustomChartAxis &axis, int from, int to, int &y, std::int64_t &top,
+                      std::int64_t &bottom) const;
+};
+
 // A series drawn as one plain line through its points, reaching past the right edge of the
 // plot so that the line leaves it at the right slope.
 class TFastLineSeries : public TChartSeries {
