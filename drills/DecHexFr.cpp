@@ -26,6 +26,14 @@ TDHFr::TDHFr(QWidget *parent) : QWidget(parent) {
     AnswerNum->setFont(MakeFont(QuestionFont));
     AnswerNum->setGeometry(85, 3, 69, 22);
     AnswerNum->SetCtl3D(false);
+    QuesionLbl->setBuddy(AnswerNum);
+    NameAnswer(QStringLiteral("10進"));
+}
+
+void TDHFr::NameAnswer(const QString &base) {
+    // What a screen reader says for the field: the question and the base of the answer.
+    AnswerNum->setAccessibleName(QStringLiteral("%1 を%2で").arg(QuesionLbl->text(), base));
+    AnswerNum->setAccessibleDescription(QString());
 }
 
 void TDHFr::SetQuestion(std::uint8_t direction, std::int32_t number) {
@@ -39,10 +47,16 @@ void TDHFr::SetQuestion(std::uint8_t direction, std::int32_t number) {
         AnswerNum->SetNumericType(ntHexadecimal);
         QuesionLbl->setText(QString::number(number));
     }
+    NameAnswer(direction == 0 ? QStringLiteral("10進") : QStringLiteral("16進"));
 }
 
 std::int32_t TDHFr::GetAnswer() const {
     return TextToNonNegativeInt32(AnswerNum->AnsiText(), AnswerNum->NumericType()).value_or(-1);
 }
 
-void TDHFr::ShowJudgement(bool correct) { AnswerNum->SetColor(ToQColor(correct ? clLime : clRed)); }
+void TDHFr::ShowJudgement(bool correct) {
+    AnswerNum->SetColor(ToQColor(correct ? clLime : clRed));
+    // The colour is not the only sign of the judgement.
+    AnswerNum->setAccessibleDescription(correct ? QStringLiteral("正解")
+                                                : QStringLiteral("不正解"));
+}

@@ -24,4 +24,7 @@ public:
 
     QLabel *QuesionLbl;
     TNumEdit *AnswerNum;
+
+private:
+    void NameAnswer(const QString &base);
 };

@@ -21,6 +21,19 @@ THFr::THFr(QWidget *parent, int panelLeft) : QWidget(parent) {
     HexPnl = MakeCell("HexPnl", 0);
     for (Panel *cell : {H3Pnl, H2Pnl, H1Pnl, H0Pnl})
         connect(cell, &Panel::Clicked, this, &THFr::H3PnlClick);
+    NameCells();
+}
+
+void THFr::NameCells() {
+    // What a screen reader says for each cell: the digit asked and the bit's weight.
+    const QString digit = HexPnl->Caption();
+    HexPnl->setAccessibleName(QStringLiteral("16進 %1").arg(digit));
+    const std::array<std::pair<Panel *, int>, 4> bits{
+        {{H3Pnl, 8}, {H2Pnl, 4}, {H1Pnl, 2}, {H0Pnl, 1}}};
+    for (auto [cell, weight] : bits) {
+        cell->setAccessibleName(QStringLiteral("16進 %1 の %2 の位").arg(digit).arg(weight));
+        cell->setAccessibleDescription(QString());
+    }
 }
 
 Panel *THFr::MakeCell(const char *name, int left) {
@@ -42,6 +55,7 @@ void THFr::SetQuestion(std::int32_t value) {
     }
     for (Panel *cell : bits)
         cell->SetCaption(QString::number(cell->Tag));
+    NameCells();
 }
 
 std::int32_t THFr::GetAnswer() const {
@@ -50,8 +64,11 @@ std::int32_t THFr::GetAnswer() const {
 
 void THFr::ShowJudgement(bool correct) {
     const QColor color = ToQColor(correct ? clLime : clRed);
-    for (Panel *cell : {H0Pnl, H1Pnl, H2Pnl, H3Pnl})
+    for (Panel *cell : {H0Pnl, H1Pnl, H2Pnl, H3Pnl}) {
         cell->SetColor(color);
+        // The colour is not the only sign of the judgement.
+        cell->setAccessibleDescription(correct ? QStringLiteral("正解") : QStringLiteral("不正解"));
+    }
 }
 
 void THFr::H3PnlClick(Panel *sender) {

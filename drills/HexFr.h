@@ -34,4 +34,5 @@ public slots:
 
 private:
     Panel *MakeCell(const char *name, int left);
+    void NameCells();
 };

@@ -88,6 +88,7 @@ void TMainF::FormCreate() {
     Chart1->LeftAxis.SetRange(0, 1.0 / 360); // 0 to 4 minutes
     PgControl1->setCurrentIndex(0);
     PgControl2->setCurrentIndex(0);
+    DescribeProgress();
 }
 
 void TMainF::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {

@@ -46,6 +46,8 @@ public slots:
 
 protected:
     void FormCreate();
+    // Tells screen readers what the progress graph shows.
+    void DescribeProgress();
     // Shows the version dialog on a right-button press; other buttons do nothing.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
     void mousePressEvent(QMouseEvent *event) override;
