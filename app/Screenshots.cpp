@@ -14,21 +14,6 @@
 
 namespace {
 
-// A clock that moves only when the script says so.
-class ScriptedClock : public Clock {
-public:
-    TimeValue LocalNow() const override { return local; }
-    std::chrono::steady_clock::time_point SteadyNow() const override { return steady; }
-    void Advance(std::chrono::milliseconds step) {
-        local += MillisecondsToDays(step.count());
-        steady += step;
-    }
-
-private:
-    TimeValue local = 46363.4;
-    std::chrono::steady_clock::time_point steady{};
-};
-
 // Answers every drill frame by reading its digit and clicking the bits it needs.
 void AnswerEveryFrame(TMainF &window) {
     for (THFr *frame : window.findChildren<THFr *>()) {
@@ -55,7 +40,7 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
-    ScriptedClock clock;
+    ManualClock clock;
     TMainF MainF(clock);
     MainF.show();
     bool ok = true;

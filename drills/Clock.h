@@ -22,3 +22,19 @@ public:
 
     static const SystemClock &Instance();
 };
+
+// A clock that moves only when told to, for scripted drills (the screenshots, the tests). The
+// wall clock and the steady clock can be moved apart, as when the system time is set.
+class ManualClock : public Clock {
+public:
+    TimeValue LocalNow() const override { return local; }
+    std::chrono::steady_clock::time_point SteadyNow() const override { return steady; }
+
+    void Advance(std::chrono::milliseconds step) {
+        local += MillisecondsToDays(step.count());
+        steady += step;
+    }
+
+    TimeValue local = 46000.375; // 2025-12-09 09:00
+    std::chrono::steady_clock::time_point steady{std::chrono::hours(1)};
+};

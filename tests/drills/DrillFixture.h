@@ -11,22 +11,6 @@
 #include <chrono>
 #include <gtest/gtest.h>
 
-// A clock that moves only when told to. The wall clock and the steady clock can be moved
-// apart, as when the system time is set during a drill.
-class FakeClock : public Clock {
-public:
-    TimeValue LocalNow() const override { return local; }
-    std::chrono::steady_clock::time_point SteadyNow() const override { return steady; }
-
-    void Advance(std::chrono::milliseconds step) {
-        local += MillisecondsToDays(step.count());
-        steady += step;
-    }
-
-    TimeValue local = 46000.375; // 2025-12-09 09:00
-    std::chrono::steady_clock::time_point steady{std::chrono::hours(1)};
-};
-
 // The main window with its private records readable.
 class MainFProbe : public TMainF {
 public:
@@ -79,7 +63,7 @@ protected:
         Press(window.ExamBtn);
     }
 
-    FakeClock clock;
+    ManualClock clock;
     MainFProbe window{clock};
 };
 
