@@ -1,6 +1,8 @@
 #include "AutoLabel.h"
 
+#include <QEvent>
 #include <algorithm>
+#include <utility>
 
 AutoLabel::AutoLabel(QWidget *parent, Qt::Alignment anchor) : QLabel(parent), anchor(anchor) {
     setAlignment(anchor | Qt::AlignVCenter);
@@ -8,7 +10,32 @@ AutoLabel::AutoLabel(QWidget *parent, Qt::Alignment anchor) : QLabel(parent), an
 
 void AutoLabel::SetCaption(const QString &text) {
     setText(text);
+    FitWhenShown();
+}
+
+void AutoLabel::SqueezeInto(int layoutWidth) {
+    squeezeWidth = layoutWidth;
+    FitWhenShown();
+}
+
+void AutoLabel::FitWhenShown() {
+    fitPending = true;
+    if (isVisible())
+        EnsureFitted();
+}
+
+void AutoLabel::EnsureFitted() {
+    if (!fitPending)
+        return;
+    fitPending = false;
     FitToText();
+    Squeeze();
+}
+
+bool AutoLabel::event(QEvent *event) {
+    if (event->type() == QEvent::Show)
+        EnsureFitted();
+    return QLabel::event(event);
 }
 
 void AutoLabel::SetFontColor(const QColor &color) {
@@ -24,19 +51,26 @@ void AutoLabel::FitToText() {
         move(right - width(), y());
 }
 
-void AutoLabel::SqueezeInto(int layoutWidth) {
+void AutoLabel::Squeeze() {
+    const int layoutWidth = std::exchange(squeezeWidth, 0);
     // Below this the letters get hard to read; a wider label is the lesser evil.
     constexpr int narrowestStretch = 75;
-    if (layoutWidth <= 0 || width() <= layoutWidth)
+    // Stretches come in steps, so that the squeezed labels share a handful of fonts: every
+    // distinct font costs a font load at start-up.
+    constexpr int stretchStep = 4;
+    // An empty caption has nothing to squeeze; a text shown later is shown at full width.
+    if (layoutWidth <= 0 || text().isEmpty() || width() <= layoutWidth)
         return;
     // Measured as the label sizes itself, which may be wider than the text's advance.
     QFont squeezed = font();
-    int stretch = std::max(narrowestStretch, 100 * layoutWidth / width());
-    for (; stretch >= narrowestStretch; --stretch) {
+    int stretch = 100 * layoutWidth / width();
+    stretch = std::max(narrowestStretch, stretch - stretch % stretchStep);
+    for (;;) {
         squeezed.setStretch(stretch);
         setFont(squeezed);
         FitToText();
-        if (width() <= layoutWidth)
-            break;
+        if (width() <= layoutWidth || stretch == narrowestStretch)
+            return;
+        stretch = std::max(narrowestStretch, stretch - stretchStep);
     }
 }

@@ -4,6 +4,10 @@
 
 // A single-line label that sizes itself to its text, keeping its left edge in place (or its
 // right edge, when right-aligned).
+//
+// Measuring a text loads its font, the dearest step of start-up, so a label that is not shown
+// is fitted only when it is first shown (or when EnsureFitted asks for it); a shown label is
+// fitted at once.
 class AutoLabel : public QLabel {
     Q_OBJECT
 public:
@@ -11,13 +15,22 @@ public:
 
     void SetCaption(const QString &text);
     void SetFontColor(const QColor &color);
-    // Re-fits the label to its text, for instance after a font change.
-    void FitToText();
     // The stand-in fonts set some texts wider than the fonts the layout was drawn with; such
     // a text is squeezed horizontally to the width the layout gives it, so that it keeps its
     // distance from its neighbours. Narrower texts stay as they are.
     void SqueezeInto(int layoutWidth);
+    // Brings the size up to date with the text now, shown or not.
+    void EnsureFitted();
+
+protected:
+    bool event(QEvent *event) override;
 
 private:
+    void FitToText();
+    void Squeeze();
+    void FitWhenShown();
+
     Qt::Alignment anchor;
+    bool fitPending = false;
+    int squeezeWidth = 0;
 };

@@ -78,6 +78,8 @@ TEST_F(VersionDialogTest, LabelsShowTheirTextsInTheirFontsAndPlaces) {
         {dialog.Label4, {16, 80}, 15, true, false, false, false},
         {dialog.Label5, {16, 104}, 13, false, false, true, true},
     };
+    // Labels size themselves to their texts when they are first shown.
+    dialog.show();
     const QColor windowText = dialog.palette().color(QPalette::WindowText);
     for (const Expected &row : rows) {
         SCOPED_TRACE(row.label->objectName().toStdString());

@@ -6,8 +6,10 @@
 #include "TagButton.h"
 #include "main.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -21,6 +23,11 @@ protected:
     static void SetUpTestSuite() {
         window = std::make_unique<TMainF>();
         window->show();
+        // Labels fit themselves to their texts when first shown: visit every page once.
+        for (QTabWidget *tabs : {window->PgControl1, window->PgControl2}) {
+            for (int page = tabs->count() - 1; page >= 0; --page)
+                tabs->setCurrentIndex(page);
+        }
         QCoreApplication::processEvents();
     }
     static void TearDownTestSuite() { window.reset(); }
@@ -199,9 +206,10 @@ TEST_F(MainWindowWidgetsTest, WindowsFontsAreReplacedByIpaFonts) {
     const QFontInfo large(Label("Label99")->font());
     EXPECT_EQ(large.family(), "IPAPGothic");
     EXPECT_EQ(large.pixelSize(), 16);
-    const QFontInfo heading(Label("Label104")->font());
-    EXPECT_EQ(heading.family(), "IPAPGothic");
-    EXPECT_TRUE(heading.bold());
+    // The IPA fonts have no bold face: the font asks for bold and the letters are emboldened.
+    const QFont headingFont = Label("Label104")->font();
+    EXPECT_EQ(QFontInfo(headingFont).family(), "IPAPGothic");
+    EXPECT_TRUE(headingFont.bold());
 }
 
 TEST_F(MainWindowWidgetsTest, ChartAndMessageLinesStartEmpty) {
@@ -222,4 +230,52 @@ TEST_F(MainWindowWidgetsTest, ChartAndMessageLinesStartEmpty) {
     EXPECT_NE(Label("Label101")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     for (const char *name : {"TimeLbl", "MaxLbl", "Max2Lbl", "Min2Lbl"})
         EXPECT_TRUE(Label(name)->text().isEmpty()) << name;
+}
+
+TEST(AutoLabelTest, FitsItselfWhenFirstShown) {
+    TMainF hidden;
+    auto *label = hidden.findChild<AutoLabel *>(QStringLiteral("Label82"));
+    ASSERT_NE(label, nullptr);
+    const QSize table = label->size();
+    label->EnsureFitted();
+    const QSize fitted = label->size();
+    EXPECT_NE(fitted, table);
+    EXPECT_EQ(fitted, label->sizeHint());
+
+    TMainF shown;
+    shown.show();
+    shown.PgControl1->setCurrentWidget(shown.findChild<QWidget *>(QStringLiteral("TabSheet3")));
+    EXPECT_EQ(shown.findChild<AutoLabel *>(QStringLiteral("Label82"))->size(), fitted);
+}
+
+TEST(AutoLabelTest, TextsShownLaterAreNotSqueezed) {
+    TMainF window;
+    window.show();
+    for (const char *name : {"TimeLbl", "MaxLbl", "AlarmLbl", "Max2Lbl", "Min2Lbl", "AlarmLbl2"}) {
+        auto *label = window.findChild<AutoLabel *>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_TRUE(label->font().stretch() == 0 || label->font().stretch() == 100) << name;
+    }
+}
+
+// Fonts do not look for missing characters in other fonts, so every character shown must be in
+// the widget's own font.
+TEST_F(MainWindowWidgetsTest, EveryTextIsInItsOwnFont) {
+    const auto expectCovered = [](const QString &text, const QFont &font, const QString &where) {
+        const QFontMetrics metrics(font);
+        for (const char32_t c : text.toUcs4()) {
+            EXPECT_TRUE(c == U'\n' || metrics.inFontUcs4(c))
+                << where.toStdString() << ": U+" << std::hex << unsigned(c);
+        }
+    };
+    for (QLabel *label : window->findChildren<QLabel *>())
+        expectCovered(label->text(), label->font(), label->objectName());
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        expectCovered(button->text(), button->font(), button->objectName());
+    for (QGroupBox *box : window->findChildren<QGroupBox *>())
+        expectCovered(box->title(), box->font(), box->objectName());
+    for (QTabWidget *tabs : {window->PgControl1, window->PgControl2}) {
+        for (int page = 0; page < tabs->count(); ++page)
+            expectCovered(tabs->tabText(page), tabs->font(), tabs->objectName());
+    }
 }
