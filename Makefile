@@ -60,16 +60,21 @@ fuzz:
 	done
 
 # The chart benchmarks against QCustomPlot (its Qt 6 build) and Qt Charts, which only the
-# benchmark links, in a Release build; prints the figures, then the ratios as a table.
+# benchmark links, and start-up and idle memory against a minimal window, measured on a real
+# X server (Xvfb); a Release build. Prints the figures, then the ratios as tables.
 bench:
-	@tools/install-deps.sh libqcustomplot-dev libqcustomplot2.1-qt6 qt6-charts-dev python3
+	@tools/install-deps.sh libqcustomplot-dev libqcustomplot2.1-qt6 qt6-charts-dev python3 xvfb xauth
 	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DRADIXTREK_BENCH=ON >/dev/null
-	@cmake --build $(BENCH_DIR) -j $(JOBS) --target chart_bench
+	@cmake --build $(BENCH_DIR) -j $(JOBS) --target chart_bench startup_bench
 	@mkdir -p -m 700 $(BENCH_DIR)/runtime
 	@XDG_RUNTIME_DIR=$(CURDIR)/$(BENCH_DIR)/runtime QT_QPA_PLATFORM=offscreen \
 	 $(BENCH_DIR)/bench/chart_bench --benchmark_out=$(BENCH_DIR)/chart_bench.json \
 	    --benchmark_out_format=json
-	@python3 tools/bench-ratios.py $(BENCH_DIR)/chart_bench.json
+	@XDG_RUNTIME_DIR=$(CURDIR)/$(BENCH_DIR)/runtime QT_QPA_PLATFORM=xcb \
+	 xvfb-run -a -s "-screen 0 1280x800x24" \
+	 $(BENCH_DIR)/bench/startup_bench --benchmark_out=$(BENCH_DIR)/startup_bench.json \
+	    --benchmark_out_format=json
+	@python3 tools/bench-ratios.py $(BENCH_DIR)/chart_bench.json $(BENCH_DIR)/startup_bench.json
 
 screenshots: build
 	@$(BUILD_DIR)/app/radixtrek-screenshots docs/screenshots

@@ -1,6 +1,5 @@
-#include "main.h"
+#include "Program.h"
 #include "StartUp.h"
-#include "Version.h"
 
 #include <QApplication>
 
@@ -8,10 +7,7 @@ int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     SetUpApplication();
 
-    TMainF MainF;
-    TVersionF VersionF(&MainF);
-    MainF.SetVersionDialog(&VersionF);
-
-    MainF.show();
+    TProgram program;
+    program.Show();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Prints the chart benchmark's figures and the ratios the speed goals are stated in, as
-markdown tables, from the JSON that chart_bench writes with --benchmark_out."""
+"""Prints the benchmarks' figures and the ratios the goals are stated in, as markdown tables,
+from the JSON files that chart_bench and startup_bench write with --benchmark_out."""
 import json
 import sys
 
@@ -17,9 +17,7 @@ ROWS = (
 UNIT = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}  # to microseconds
 
 
-def main():
-    with open(sys.argv[1], encoding="utf-8") as f:
-        report = json.load(f)
+def chart_tables(report):
     us = {}
     for b in report["benchmarks"]:
         if b.get("run_type", "iteration") != "iteration" or b.get("error_occurred"):
@@ -76,6 +74,39 @@ def main():
         r = ratio(a, b)
         print(f"| {label} | {'–' if r is None else f'{r:.2f}'} | (for reading) | |")
     print()
+
+
+def startup_tables(report):
+    runs = {}
+    for b in report["benchmarks"]:
+        if b.get("run_type", "iteration") != "iteration" or b.get("error_occurred"):
+            continue
+        program = b["name"].split("/")[1]
+        runs[program] = (b["real_time"] * UNIT[b["time_unit"]] / 1e3, b["idle_rss_kib"] / 1024)
+    print()
+    print("| Program | Start-up to first frame (ms) | Idle resident memory (MiB) |")
+    print("|---|---:|---:|")
+    for program, (ms, mib) in runs.items():
+        print(f"| {program} | {ms:.1f} | {mib:.1f} |")
+    ours, minimal = runs.get("Radixtrek"), runs.get("MinimalQtWindow")
+    if ours and minimal:
+        print()
+        print("| Ratio to the minimal window | Measured | Goal | Met |")
+        print("|---|---:|---:|---|")
+        for label, k, goal in (("Start-up", 0, 1.5), ("Idle memory", 1, 1.3)):
+            r = ours[k] / minimal[k]
+            print(f"| {label} | {r:.2f} | ≤ {goal} | {'yes' if r <= goal else 'no'} |")
+    print()
+
+
+def main():
+    for path in sys.argv[1:]:
+        with open(path, encoding="utf-8") as f:
+            report = json.load(f)
+        if any(b["name"].startswith("BM_Startup") for b in report["benchmarks"]):
+            startup_tables(report)
+        else:
+            chart_tables(report)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,5 @@
+#include "Program.h"
+
+TProgram::TProgram(const Clock &clock) : MainF(clock), VersionF(&MainF) {
+    MainF.SetVersionDialog(&VersionF);
+}
