@@ -7,7 +7,8 @@ FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench screenshots clean
+.PHONY: all deps configure build run test package test-package test-sanitize fuzz bench screenshots \
+        clean
 
 all: build
 
@@ -26,6 +27,19 @@ run: build
 test: build
 	@mkdir -p -m 700 $(BUILD_DIR)/runtime
 	@XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/runtime QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) -j $(JOBS) --output-on-failure
+
+# The Debian package $(BUILD_DIR)/radixtrek_<version>_<arch>.deb, made by CPack from the normal
+# build; dpkg-shlibdeps (dpkg-dev) works out its library dependencies.
+package: build
+	@tools/install-deps.sh dpkg-dev
+	@rm -f $(BUILD_DIR)/radixtrek_*.deb
+	@cd $(BUILD_DIR) && cpack
+
+# Unpacks the package into a scratch root, validates its desktop files and starts the installed
+# program headless.
+test-package: package
+	@tools/install-deps.sh desktop-file-utils appstream
+	@tools/package-test.sh $(BUILD_DIR)/radixtrek_*.deb
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps

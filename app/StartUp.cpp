@@ -8,6 +8,8 @@
 
 void SetUpApplication() {
     QApplication::setApplicationName(MainCaption);
+    // Lets the desktop match the window to the installed launcher entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(RADIXTREK_APP_ID));
     SetUpAppearance();
     QApplication::setWindowIcon(AppIcon());
 }
