@@ -47,6 +47,8 @@ public:
 
     void SetTarget(QPaintDevice *device);
     QPaintDevice *Target() const { return target; }
+    // The target's size in logical pixels, the unit everything is drawn in.
+    QSize TargetSize() const;
 
     // Black one-pixel solid pen, white solid brush, black 10-point font, white transparent
     // background.
@@ -100,6 +102,8 @@ private:
     QPaintDevice *target = nullptr;
     QPainter painter;
     bool keepPainter = false;
+    // Whether a logical pixel of the painted target is one physical pixel.
+    bool wholePixels = true;
 
     TCanvasPen pen;
     TCanvasBrush brush;
