@@ -621,6 +621,7 @@ void TChartCanvas3D::FreeBitmap() {
     if (Target() == bitmap.get())
         SetTarget(nullptr);
     bitmap.reset();
+    bitmapSize = QSize();
 }
 
 void TChartCanvas3D::FillArea(const TRect &rect) { FillWithBrush(rect); }
@@ -694,10 +695,15 @@ TRect TChartCanvas3D::BeginChartPaint(QPaintDevice *paintTarget, const TView3DOp
     }
     const int width = std::max(0, paintBounds.Width());
     const int height = std::max(0, paintBounds.Height());
-    if (bitmap && bitmap->size() != QSize(width, height))
+    // The bitmap has as many pixels as the target shows for the same area, so that copying it
+    // neither blurs nor coarsens the picture; drawing into it stays in logical pixels.
+    const qreal ratio = paintTarget ? paintTarget->devicePixelRatioF() : 1.0;
+    if (bitmap && (bitmapSize != QSize(width, height) || bitmap->devicePixelRatio() != ratio))
         FreeBitmap();
     if (!bitmap) {
-        bitmap = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
+        bitmapSize = QSize(width, height);
+        bitmap = std::make_unique<QImage>(bitmapSize * ratio, QImage::Format_RGB32);
+        bitmap->setDevicePixelRatio(ratio);
         bitmap->fill(Qt::white);
         ++bitmapAllocations;
     }
@@ -724,6 +730,9 @@ void TChartCanvas3D::EndChartPaint(QPaintDevice *destination, QPaintDevice *defa
 
 bool TChartCanvas3D::RepaintFromBuffer() {
     if (needsRedraw || !bitmap)
+        return false;
+    // A picture made for a screen of another ratio would be scaled up blurred or down coarse.
+    if (Target() && Target()->devicePixelRatioF() != bitmap->devicePixelRatio())
         return false;
     CopyImage(Target(), *bitmap, {0, 0});
     return true;

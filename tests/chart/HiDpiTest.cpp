@@ -1,7 +1,9 @@
-// Drawing on targets whose device pixel ratio is not 1, in logical pixels.
-#include "ChartCanvas.h"
+// Drawing on targets whose device pixel ratio is not 1, in logical pixels, and the chart's
+// picture made at its target's ratio.
+#include "Chart.h"
 
-#include <QImage>
+#include <QApplication>
+#include <QResizeEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,6 +76,49 @@ QImage LinesAt(qreal ratio) {
     return image;
 }
 
+// A chart with a title, a line and both axes labelled.
+class HiDpiChartTest : public ::testing::Test {
+protected:
+    class Chart : public TChart {
+    public:
+        using TCustomChart::DrawZoomFrame;
+    };
+
+    void SetUp() override {
+        chart.resize(561, 255);
+        chart.SetView3D(false);
+        chart.Legend.SetVisible(false);
+        chart.Title.SetText({QStringLiteral("演習スピードグラフ")});
+        TFastLineSeries *series = chart.AddFastLineSeries();
+        for (int n = 1; n <= 12; ++n)
+            series->AddPointXY(n, 40 + (n * 37) % 23, QString(), AutoColor);
+    }
+
+    // The whole chart painted onto an image at the ratio.
+    QImage PaintedAt(qreal ratio) {
+        QImage image = Blank(chart.size(), ratio);
+        chart.PaintTo(&image, TRect{0, 0, chart.width(), chart.height()});
+        return image;
+    }
+
+    // Where the chart put its parts, all in logical pixels.
+    std::vector<int> Layout() const {
+        const TRect &plot = chart.PlotRect;
+        const TRect &title = chart.Title.TitleBounds;
+        return {plot.Left,
+                plot.Top,
+                plot.Right,
+                plot.Bottom,
+                title.Left,
+                title.Right,
+                title.Bottom,
+                chart.BottomAxis.LabelsPos,
+                chart.LeftAxis.LabelsPos};
+    }
+
+    Chart chart;
+};
+
 } // namespace
 
 TEST(HiDpiCanvas, OnePixelLinesFillWholeLogicalCells) {
@@ -110,4 +155,80 @@ TEST(HiDpiCanvas, TextMeasuresInLogicalPixels) {
     EXPECT_EQ(canvas.MeasureWidth(text), width);
     EXPECT_EQ(canvas.CharHeight(), height);
     EXPECT_EQ(canvas.TargetSize(), QSize(40, 30));
+}
+
+TEST_F(HiDpiChartTest, TheBitmapHasThePhysicalPixelsOfTheTarget) {
+    const QImage plain = PaintedAt(1);
+    const std::vector<int> layout = Layout();
+    EXPECT_EQ(Differences(plain, chart.grab().toImage()), 0);
+    for (const qreal ratio : {1.25, 2.0}) {
+        SCOPED_TRACE(ratio);
+        const QImage image = PaintedAt(ratio);
+        const QImage *bitmap = chart.Canvas.Bitmap();
+        ASSERT_NE(bitmap, nullptr);
+        EXPECT_EQ(bitmap->size(), QSize(561, 255) * ratio);
+        EXPECT_EQ(bitmap->devicePixelRatio(), ratio);
+        EXPECT_EQ(chart.Canvas.BitmapSize(), QSize(561, 255));
+        EXPECT_EQ(Differences(image, *bitmap), 0);
+        // Font metrics stay logical, so everything lies where it does at ratio 1.
+        EXPECT_EQ(chart.PanelBounds, (TRect{0, 0, 561, 255}));
+        EXPECT_EQ(Layout(), layout);
+    }
+}
+
+TEST_F(HiDpiChartTest, TextUsesThePhysicalPixels) {
+    const QImage image = PaintedAt(2);
+    const TRect &title = chart.Title.TitleBounds;
+    // Lines fill whole 2 x 2 cells; the glyphs are drawn finer than that.
+    int finerCells = 0;
+    for (int y = title.Top; y < title.Bottom; ++y)
+        for (int x = title.Left; x < title.Right; ++x) {
+            const QRgb corner = image.pixel(2 * x, 2 * y);
+            finerCells += image.pixel(2 * x + 1, 2 * y) != corner ||
+                          image.pixel(2 * x, 2 * y + 1) != corner ||
+                          image.pixel(2 * x + 1, 2 * y + 1) != corner;
+        }
+    EXPECT_GT(finerCells, 20);
+}
+
+TEST_F(HiDpiChartTest, TheZoomFrameDrawnTwiceLeavesNoTrace) {
+    chart.ZoomDrag.StartDrag(150, 80);
+    chart.ZoomDrag.EndX = 323;
+    chart.ZoomDrag.EndY = 177;
+    for (const qreal ratio : {1.25, 2.0}) {
+        SCOPED_TRACE(ratio);
+        PaintedAt(ratio);
+        const QImage before = *chart.Canvas.Bitmap();
+        chart.DrawOnPicture([this] { chart.DrawZoomFrame(); });
+        const QImage framed = *chart.Canvas.Bitmap();
+        EXPECT_GT(Differences(framed, before), 0);
+        const QPoint inside = QPoint(200, 120) * ratio;
+        EXPECT_EQ(framed.pixel(inside), before.pixel(inside));
+        chart.DrawOnPicture([this] { chart.DrawZoomFrame(); });
+        EXPECT_EQ(Differences(*chart.Canvas.Bitmap(), before), 0);
+    }
+}
+
+TEST_F(HiDpiChartTest, ANewRatioReallocatesThePicture) {
+    chart.grab();
+    const int allocations = chart.Canvas.BitmapAllocations();
+    PaintedAt(1);
+    EXPECT_EQ(chart.Canvas.BitmapAllocations(), allocations);
+    PaintedAt(2);
+    EXPECT_EQ(chart.Canvas.BitmapAllocations(), allocations + 1);
+    PaintedAt(2);
+    EXPECT_EQ(chart.Canvas.BitmapAllocations(), allocations + 1);
+
+    // The picture has twice the pixels, yet a resize to the same logical size leaves it.
+    QResizeEvent same(chart.size(), chart.size());
+    QApplication::sendEvent(&chart, &same);
+    EXPECT_FALSE(chart.Canvas.NeedsRedraw());
+
+    // The window, at ratio 1, does not show the picture made at 2 but paints anew.
+    const int fullPaints = chart.FullPaints;
+    const QImage shown = chart.grab().toImage();
+    EXPECT_EQ(chart.FullPaints, fullPaints + 1);
+    EXPECT_EQ(chart.Canvas.BitmapAllocations(), allocations + 2);
+    EXPECT_EQ(chart.Canvas.Bitmap()->devicePixelRatio(), 1.0);
+    EXPECT_EQ(Differences(shown, PaintedAt(1)), 0);
 }
