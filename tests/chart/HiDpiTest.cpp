@@ -1,6 +1,7 @@
 // Drawing on targets whose device pixel ratio is not 1, in logical pixels, and the chart's
 // picture made at its target's ratio.
 #include "Chart.h"
+#include "Differences.h"
 
 #include <QApplication>
 #include <QResizeEvent>
@@ -32,17 +33,6 @@ QImage InCells(const QImage &logical, qreal ratio) {
                 for (int px = CellEdge(x, ratio); px < CellEdge(x + 1, ratio); ++px)
                     expanded.setPixel(px, py, logical.pixel(x, y));
     return expanded;
-}
-
-// How many pixels of two pictures differ, so that a failure says how far apart they are.
-int Differences(const QImage &a, const QImage &b) {
-    if (a.size() != b.size())
-        return -1;
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            count += a.pixel(x, y) != b.pixel(x, y);
-    return count;
 }
 
 // Every kind of one-pixel drawing the canvas does by itself, on a 40 x 30 target: lines walked
