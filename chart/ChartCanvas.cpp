@@ -100,6 +100,37 @@ bool CanPaintOn(QPaintDevice *device) {
     return true;
 }
 
+// Images and pixmaps count their size in physical pixels, widgets in logical ones.
+QSize LogicalSize(const QPaintDevice *device) {
+    const QSize size(device->width(), device->height());
+    const int type = device->devType();
+    if (type != QInternal::Image && type != QInternal::Pixmap)
+        return size;
+    return (QSizeF(size) / device->devicePixelRatioF()).toSize();
+}
+
+// Fills each point as a whole logical pixel. Where a logical pixel is not one physical pixel
+// a point drawn with a pen would cover part of it, or spill into its neighbours; filled cells
+// tile the line without gaps or overlaps, which the not-xor pen needs. A point next to a run
+// one pixel thick, in line with it, extends the run, so that each straight stretch of the walk
+// is one fill.
+void FillCells(QPainter &out, const std::vector<QPoint> &points, const QColor &color) {
+    QRect run;
+    for (const QPoint &point : points) {
+        const QRect cell(point, QSize(1, 1));
+        const QRect joined = run | cell;
+        if (!run.isEmpty() && joined.width() * joined.height() == run.width() * run.height() + 1) {
+            run = joined;
+            continue;
+        }
+        if (!run.isEmpty())
+            out.fillRect(run, color);
+        run = cell;
+    }
+    if (!run.isEmpty())
+        out.fillRect(run, color);
+}
+
 // The pixels of an axis-parallel segment from its start up to, not including, its end.
 QRect AxisParallelRun(int x0, int y0, int x1, int y1) {
     if (y0 == y1) {
@@ -204,6 +235,7 @@ QPainter *TChartCanvas::OpenPainter() {
         return nullptr;
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
+    wholePixels = target->devicePixelRatioF() == 1.0;
     selectedPen = TPainterPen::None;
     selectedComposition = QPainter::CompositionMode_SourceOver;
     backgroundSelected = false;
@@ -297,8 +329,10 @@ QPainter::CompositionMode TChartCanvas::PenComposition() const {
                                 : QPainter::CompositionMode_SourceOver;
 }
 
+QSize TChartCanvas::TargetSize() const { return target ? LogicalSize(target) : QSize(0, 0); }
+
 QRect TChartCanvas::VisibleArea() const {
-    const QRect device(0, 0, target->width(), target->height());
+    const QRect device(QPoint(0, 0), LogicalSize(target));
     return clipActive ? device.intersected(clipRect) : device;
 }
 
@@ -382,6 +416,11 @@ void TChartCanvas::StrokeSegment(QPainter &out, int x0, int y0, int x1, int y1, 
             inkPoints.push_back(point);
         else if (fillGaps)
             gapPoints.push_back(point);
+    }
+    if (!wholePixels) {
+        FillCells(out, inkPoints, ToQColor(pen.Color));
+        FillCells(out, gapPoints, ToQColor(backgroundColor));
+        return;
     }
     if (!inkPoints.empty()) {
         SelectPen(out, TPainterPen::Ink);
@@ -582,6 +621,7 @@ void TChartCanvas3D::FreeBitmap() {
     if (Target() == bitmap.get())
         SetTarget(nullptr);
     bitmap.reset();
+    bitmapSize = QSize();
 }
 
 void TChartCanvas3D::FillArea(const TRect &rect) { FillWithBrush(rect); }
@@ -655,10 +695,15 @@ TRect TChartCanvas3D::BeginChartPaint(QPaintDevice *paintTarget, const TView3DOp
     }
     const int width = std::max(0, paintBounds.Width());
     const int height = std::max(0, paintBounds.Height());
-    if (bitmap && bitmap->size() != QSize(width, height))
+    // The bitmap has as many pixels as the target shows for the same area, so that copying it
+    // neither blurs nor coarsens the picture; drawing into it stays in logical pixels.
+    const qreal ratio = paintTarget ? paintTarget->devicePixelRatioF() : 1.0;
+    if (bitmap && (bitmapSize != QSize(width, height) || bitmap->devicePixelRatio() != ratio))
         FreeBitmap();
     if (!bitmap) {
-        bitmap = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
+        bitmapSize = QSize(width, height);
+        bitmap = std::make_unique<QImage>(bitmapSize * ratio, QImage::Format_RGB32);
+        bitmap->setDevicePixelRatio(ratio);
         bitmap->fill(Qt::white);
         ++bitmapAllocations;
     }
@@ -685,6 +730,9 @@ void TChartCanvas3D::EndChartPaint(QPaintDevice *destination, QPaintDevice *defa
 
 bool TChartCanvas3D::RepaintFromBuffer() {
     if (needsRedraw || !bitmap)
+        return false;
+    // A picture made for a screen of another ratio would be scaled up blurred or down coarse.
+    if (Target() && Target()->devicePixelRatioF() != bitmap->devicePixelRatio())
         return false;
     CopyImage(Target(), *bitmap, {0, 0});
     return true;

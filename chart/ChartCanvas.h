@@ -47,6 +47,8 @@ public:
 
     void SetTarget(QPaintDevice *device);
     QPaintDevice *Target() const { return target; }
+    // The target's size in logical pixels, the unit everything is drawn in.
+    QSize TargetSize() const;
 
     // Black one-pixel solid pen, white solid brush, black 10-point font, white transparent
     // background.
@@ -100,6 +102,8 @@ private:
     QPaintDevice *target = nullptr;
     QPainter painter;
     bool keepPainter = false;
+    // Whether a logical pixel of the painted target is one physical pixel.
+    bool wholePixels = true;
 
     TCanvasPen pen;
     TCanvasBrush brush;
@@ -189,7 +193,7 @@ protected:
 };
 
 // The canvas of a chart panel. It can draw a paint into an off-screen bitmap, kept from paint
-// to paint while the size stays, and copy that to the window.
+// to paint while the size and the device pixel ratio stay, and copy that to the window.
 class TChartCanvas3D final : public TCanvas3D {
 public:
     TChartCanvas3D() = default;
@@ -238,8 +242,11 @@ public:
     bool ProjectIn3D() const { return projectIn3D; }
     const TRect &Bounds() const { return bounds; }
     TPoint ProjectionCenter() const { return projectionCenter; }
-    // The off-screen bitmap, or nullptr while there is none.
+    // The off-screen bitmap, or nullptr while there is none. It has the device pixel ratio of
+    // the target it was last painted for.
     const QImage *Bitmap() const { return bitmap.get(); }
+    // The bitmap's size in logical pixels.
+    QSize BitmapSize() const { return bitmapSize; }
     // The same bitmap, for drawing into the picture between paints.
     QImage *Picture() { return bitmap.get(); }
     // How many bitmaps have been created so far.
@@ -249,6 +256,7 @@ private:
     void FreeBitmap();
 
     std::unique_ptr<QImage> bitmap;
+    QSize bitmapSize;
     int bitmapAllocations = 0;
     bool buffered = true;
     bool needsRedraw = true;

@@ -49,8 +49,7 @@ void TCustomChartPanel::paintEvent(QPaintEvent *) {
 void TCustomChartPanel::resizeEvent(QResizeEvent *event) {
     // Resize events also arrive without a change of size (a hidden widget gets one with every
     // grab); only a picture of another size is out of date.
-    const QImage *bitmap = Canvas.Bitmap();
-    if (bitmap && bitmap->size() != event->size())
+    if (Canvas.Bitmap() && Canvas.BitmapSize() != event->size())
         Canvas.MarkNeedsRedraw();
     QWidget::resizeEvent(event);
 }

@@ -540,11 +540,10 @@ void TFastLineSeries::DrawMerged() {
     TChartCanvas3D &canvas = ParentChart()->Canvas;
     const TAxisPixels toX(*ActualHorizAxis(), true);
     const TAxisPixels toY(*ActualVertAxis(), false);
-    const QPaintDevice *target = canvas.Target();
     if (!pixelBits)
         pixelBits = std::make_unique<TPixelBits>();
-    TRunPainter runs(canvas, target ? TRect{0, 0, target->width(), target->height()} : TRect{},
-                     *pixelBits);
+    const QSize size = canvas.TargetSize();
+    TRunPainter runs(canvas, TRect{0, 0, size.width(), size.height()}, *pixelBits);
 
     // Read straight from the lists: ValueAt checks every index, which this loop need not.
     const double *xs = XValues.RawValues();

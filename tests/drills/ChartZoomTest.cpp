@@ -1,21 +1,14 @@
 // Zooming and scrolling the progress graph with the mouse, on the window's own chart.
-#include "Chart.h"
-#include "DrillFixture.h"
+#include "GraphFixture.h"
 
-#include <QTabWidget>
 #include <QWheelEvent>
 
 namespace {
 
-class ChartZoomTest : public DrillTest {
+class ChartZoomTest : public GraphTest {
 protected:
     void SetUp() override {
-        DrillTest::SetUp();
-        window.PgControl2->setCurrentIndex(1);
-        chart = window.Chart1;
-        for (int n = 1; n <= 5; ++n)
-            chart->SeriesList().front()->AddPointXY(n, (40.0 + 5 * n) / 86400, QString(),
-                                                    AutoColor);
+        GraphTest::SetUp();
         before = Picture();
     }
 
@@ -33,7 +26,6 @@ protected:
         return {chart->LeftAxis.Minimum(), chart->LeftAxis.Maximum()};
     }
 
-    TChart *chart = nullptr;
     QImage before;
 };
 
