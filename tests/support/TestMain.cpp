@@ -1,13 +1,3 @@
-#include "Appearance.h"
+#include "TestMain.h"
 
-#include <QApplication>
-#include <gtest/gtest.h>
-
-int main(int argc, char *argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    SetUpAppearance();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+int main(int argc, char *argv[]) { return RunTests(argc, argv); }
