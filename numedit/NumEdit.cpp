@@ -163,7 +163,11 @@ void TNumEdit::TypeCharacter(char16_t key) {
 void TNumEdit::keyPressEvent(QKeyEvent *event) {
     const std::optional<char16_t> code = TypedCode(event);
     if (!code) {
-        QLineEdit::keyPressEvent(event);
+        // The paste key (Shift+Insert) pastes like the context menu, within MaxLength.
+        if (event->matches(QKeySequence::Paste))
+            PasteLimited();
+        else
+            QLineEdit::keyPressEvent(event);
         return;
     }
     TypeCharacter(*code);

@@ -207,6 +207,17 @@ TEST_F(NumEditTest, ContextMenuPasteGoesThroughTheLimit) {
     EXPECT_EQ(edit.Text(), "ab");
 }
 
+TEST_F(NumEditTest, PasteKeyGoesThroughTheLimit) {
+    edit.SetMaxLength(2);
+    edit.setText(QString());
+    QGuiApplication::clipboard()->setText(QStringLiteral("123456"));
+    QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(edit.Text(), "12");
+    // Ctrl+V is the control code 22, which the filter drops.
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.Text(), "12");
+}
+
 TEST_F(NumEditTest, HugeAndStrangePastesReadWithoutFailing) {
     for (TNumericType type : {ntDecimal, ntBinary, ntOctal, ntHexadecimal}) {
         edit.SetNumericType(type);
