@@ -1,5 +1,7 @@
 #include "ChartCanvas.h"
 
+#include "LineWalk.h"
+
 #include <QPaintDevice>
 #include <QWidget>
 #include <algorithm>
@@ -374,33 +376,23 @@ void TChartCanvas::StrokeSegment(QPainter &out, int x0, int y0, int x1, int y1, 
     const QRect area = VisibleArea();
     if (area.isEmpty())
         return;
-    const bool alongX = std::abs(dx) >= std::abs(dy);
-    const std::int64_t major0 = alongX ? x0 : y0;
-    const std::int64_t minor0 = alongX ? y0 : x0;
-    const std::int64_t majorStep = (alongX ? dx : dy) < 0 ? -1 : 1;
-    const std::int64_t minorStep = (alongX ? dy : dx) < 0 ? -1 : 1;
-    const std::int64_t minorSpan = std::abs(alongX ? dy : dx);
+    const TLineWalk walk(x0, y0, dx, dy);
+    const bool alongX = walk.alongX;
     const std::int64_t majorLow = alongX ? area.left() : area.top();
     const std::int64_t majorHigh = alongX ? area.right() : area.bottom();
     const std::int64_t minorLow = alongX ? area.top() : area.left();
     const std::int64_t minorHigh = alongX ? area.bottom() : area.right();
     auto minorOffset = [&](std::int64_t i) {
-        return std::int64_t((__int128(2) * i * minorSpan + length) / (2 * __int128(length)));
+        return std::int64_t((__int128(2) * i * walk.span + length) / (2 * __int128(length)));
     };
 
     std::int64_t first = 0;
     std::int64_t last = length - 1;
-    if (majorStep > 0) {
-        first = std::max(first, majorLow - major0);
-        last = std::min(last, majorHigh - major0);
-    } else {
-        first = std::max(first, major0 - majorHigh);
-        last = std::min(last, major0 - majorLow);
-    }
+    walk.KeepMajor(majorLow, majorHigh, first, last);
     if (first > last)
         return;
-    const std::int64_t lowOffset = minorStep > 0 ? minorLow - minor0 : minor0 - minorHigh;
-    const std::int64_t highOffset = minorStep > 0 ? minorHigh - minor0 : minor0 - minorLow;
+    const std::int64_t lowOffset = walk.LowestOffset(minorLow, minorHigh);
+    const std::int64_t highOffset = walk.HighestOffset(minorLow, minorHigh);
     const std::int64_t end = last + 1;
     first = FirstWhere(first, end, [&](std::int64_t i) { return minorOffset(i) >= lowOffset; });
     last = FirstWhere(first, end, [&](std::int64_t i) { return minorOffset(i) > highOffset; }) - 1;
@@ -409,8 +401,8 @@ void TChartCanvas::StrokeSegment(QPainter &out, int x0, int y0, int x1, int y1, 
     gapPoints.clear();
     const bool fillGaps = backgroundMode == Qt::OpaqueMode;
     for (std::int64_t i = first; i <= last; ++i) {
-        const int major = int(major0 + majorStep * i);
-        const int minor = int(minor0 + minorStep * minorOffset(i));
+        const int major = int(walk.major0 + walk.majorStep * i);
+        const int minor = int(walk.minor0 + walk.minorStep * minorOffset(i));
         const QPoint point = alongX ? QPoint(major, minor) : QPoint(minor, major);
         if (pattern.period == 0 || (pattern.ink >> ((startPhase + i) % pattern.period)) & 1u)
             inkPoints.push_back(point);

@@ -1,6 +1,7 @@
 #include "FastLineSeries.h"
 
 #include "AxisPanel.h"
+#include "LineWalk.h"
 
 #include <QImage>
 #include <algorithm>
@@ -203,28 +204,16 @@ public:
 private:
     // W holds products of a length with twice an offset.
     template <typename W> void Sloped(int x0, int y0, std::int64_t dx, std::int64_t dy) {
-        const bool alongX = Magnitude(dx) >= Magnitude(dy);
-        const std::int64_t length = alongX ? Magnitude(dx) : Magnitude(dy);
-        const std::int64_t span = alongX ? Magnitude(dy) : Magnitude(dx);
-        const std::int64_t major0 = alongX ? x0 : y0;
-        const std::int64_t minor0 = alongX ? y0 : x0;
-        const std::int64_t majorStep = (alongX ? dx : dy) < 0 ? -1 : 1;
-        const std::int64_t minorStep = (alongX ? dy : dx) < 0 ? -1 : 1;
-        const std::int64_t majorLow = alongX ? area.Left : area.Top;
-        const std::int64_t majorHigh = (alongX ? area.Right : area.Bottom) - 1;
+        const TLineWalk walk(x0, y0, dx, dy);
+        const auto [alongX, length, span, major0, minor0, majorStep, minorStep] = walk;
         const std::int64_t minorLow = alongX ? area.Top : area.Left;
         const std::int64_t minorHigh = (alongX ? area.Bottom : area.Right) - 1;
 
         // The steps inside the area along the longer axis.
         std::int64_t first = 0;
         std::int64_t last = length - 1;
-        if (majorStep > 0) {
-            first = std::max(first, majorLow - major0);
-            last = std::min(last, majorHigh - major0);
-        } else {
-            first = std::max(first, major0 - majorHigh);
-            last = std::min(last, major0 - majorLow);
-        }
+        walk.KeepMajor(alongX ? area.Left : area.Top, (alongX ? area.Right : area.Bottom) - 1,
+                       first, last);
         if (first > last)
             return;
         // The offset across of step i, and the first step with offset m or more.
@@ -240,13 +229,8 @@ private:
         };
         std::int64_t mFirst = offsetOf(first);
         std::int64_t mLast = offsetOf(last);
-        if (minorStep > 0) {
-            mFirst = std::max(mFirst, minorLow - minor0);
-            mLast = std::min(mLast, minorHigh - minor0);
-        } else {
-            mFirst = std::max(mFirst, minor0 - minorHigh);
-            mLast = std::min(mLast, minor0 - minorLow);
-        }
+        mFirst = std::max(mFirst, walk.LowestOffset(minorLow, minorHigh));
+        mLast = std::min(mLast, walk.HighestOffset(minorLow, minorHigh));
         if (mFirst > mLast)
             return;
         // Nearly diagonal lines have runs of a pixel or two: the canvas draws those as fast.
