@@ -27,6 +27,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://radixtrek.example.org")
 # dpkg-shlibdeps names the Qt and C++ libraries the binary links; the platform plugins and
 # the fonts are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont, qt6-translations-l10n")
 
 include(CPack)

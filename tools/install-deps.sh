@@ -7,7 +7,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-ipafont
+    fonts-ipafont qt6-translations-l10n
     "$@"
 )
 

@@ -27,7 +27,7 @@ echo "Checking $deb"
 [ "$(field Maintainer)" = "Radixtrek Project <radixtrek@example.org>" ] ||
     fail "Maintainer is '$(field Maintainer)'"
 depends=$(field Depends)
-for needed in fonts-ipafont qt6-qpa-plugins libqt6widgets6 libqt6gui6 libqt6core6; do
+for needed in fonts-ipafont qt6-translations-l10n qt6-qpa-plugins libqt6widgets6 libqt6gui6 libqt6core6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 
