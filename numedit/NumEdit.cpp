@@ -1,19 +1,20 @@
 #include "NumEdit.h"
 
+#include "AnsiText.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QStringEncoder>
 #include <algorithm>
 #include <limits>
-#include <optional>
 
 namespace {
 
 constexpr char16_t Backspace = 8;
+constexpr char16_t Delete = 127;
 
 Qt::Alignment ToQtAlignment(TAlignment alignment) {
     switch (alignment) {
@@ -27,29 +28,83 @@ Qt::Alignment ToQtAlignment(TAlignment alignment) {
     return Qt::AlignRight | Qt::AlignVCenter;
 }
 
-// The character a key press types, as a code, or nothing for keys that only edit or move
-// (arrows, Home, End, Delete, Shift and the like). Ctrl+letter gives its control code, as a
-// keyboard does.
-std::optional<char16_t> TypedCode(const QKeyEvent *event) {
+// What a key press gives the control: a character for the keystroke filter, a key that edits
+// or moves without typing (arrows, Home, Delete, the clipboard keys), or nothing at all.
+struct KeyMeaning {
+    enum Kind { Character, EditingKey, Nothing } kind;
+    char16_t code = 0;
+};
+
+// Keys judged as a keyboard on Windows delivers characters: Ctrl+letter gives its control code
+// and Ctrl+Backspace the code 127, while Ctrl with a digit and Alt with a digit or letter give
+// no character at all.
+KeyMeaning MeaningOf(const QKeyEvent *event) {
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (key == Qt::Key_Backspace)
-        return Backspace;
+    const bool control = modifiers & Qt::ControlModifier;
+    const bool alt = modifiers & Qt::AltModifier;
+    const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
+    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
+    if (key == Qt::Key_Backspace) {
+        if (alt) // undo and redo, where the platform binds them
+            return {KeyMeaning::EditingKey};
+        return {KeyMeaning::Character, control ? Delete : Backspace};
+    }
     if (key == Qt::Key_Delete)
-        return std::nullopt;
-    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier) && key >= Qt::Key_A &&
-        key <= Qt::Key_Z)
-        return char16_t(key - Qt::Key_A + 1);
+        return {KeyMeaning::EditingKey};
+    // Ctrl with Alt is AltGr on many keyboards, which types what the key shows.
+    if (control != alt) {
+        if (control && letter)
+            return {KeyMeaning::Character, char16_t(key - Qt::Key_A + 1)};
+        if (letter || digit)
+            return {KeyMeaning::Nothing};
+    }
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        return u'\r';
+        return {KeyMeaning::Character, u'\r'};
     if (key == Qt::Key_Escape)
-        return u'\x1b';
+        return {KeyMeaning::Character, u'\x1b'};
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
-        return u'\t';
+        return {KeyMeaning::Character, u'\t'};
     const QString text = event->text();
     if (text.isEmpty())
-        return std::nullopt;
-    return text.at(0).unicode();
+        return {KeyMeaning::EditingKey};
+    return {KeyMeaning::Character, text.at(0).unicode()};
+}
+
+// Whether a key sequence reaches the line edit's own editing here rather than the filter.
+bool ReachesEditing(const QKeySequence &sequence) {
+    if (sequence.count() != 1)
+        return false;
+    const QKeyCombination combination = sequence[0];
+    const QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
+    return MeaningOf(&press).kind == KeyMeaning::EditingKey;
+}
+
+// A context-menu item of the line edit names the first key of its command, which is often a
+// Ctrl+letter that the filter drops. Name instead a key that does work here (such as
+// Shift+Insert for pasting), or none.
+void ShowOnlyWorkingShortcut(QAction *action) {
+    const QString text = action->text();
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    if (tab < 0)
+        return;
+    const QKeySequence shown =
+        QKeySequence::fromString(text.sliced(tab + 1), QKeySequence::NativeText);
+    QString label = text.first(tab);
+    constexpr QKeySequence::StandardKey commands[] = {
+        QKeySequence::Undo,  QKeySequence::Redo,   QKeySequence::Cut,      QKeySequence::Copy,
+        QKeySequence::Paste, QKeySequence::Delete, QKeySequence::SelectAll};
+    for (QKeySequence::StandardKey command : commands) {
+        const QList<QKeySequence> bindings = QKeySequence::keyBindings(command);
+        if (!bindings.contains(shown))
+            continue;
+        const auto working = std::find_if(bindings.begin(), bindings.end(), ReachesEditing);
+        // Key names as printed on the keys, as menus usually show them.
+        if (working != bindings.end())
+            label += QLatin1Char('\t') + working->toString(QKeySequence::PortableText);
+        break;
+    }
+    action->setText(label);
 }
 
 } // namespace
@@ -110,15 +165,13 @@ void TNumEdit::SetColor(const QColor &value) {
     setPalette(colours);
 }
 
-QByteArray TNumEdit::AnsiText() const {
-    QStringEncoder encoder("Shift_JIS");
-    return encoder.encode(text());
-}
+QByteArray TNumEdit::AnsiText() const { return ToAnsi(text()); }
 
-int TNumEdit::Room() const {
+qsizetype TNumEdit::Room() const {
     if (FMaxLength == 0)
-        return std::numeric_limits<int>::max();
-    return std::max<int>(0, FMaxLength - int(text().size() - selectedText().size()));
+        return std::numeric_limits<qsizetype>::max();
+    const qsizetype kept = AnsiLength(text()) - AnsiLength(selectedText());
+    return std::max<qsizetype>(0, FMaxLength - kept);
 }
 
 void TNumEdit::PasteLimited() {
@@ -127,7 +180,7 @@ void TNumEdit::PasteLimited() {
     const QString clip = QGuiApplication::clipboard()->text();
     if (clip.isEmpty())
         return;
-    insert(clip.left(Room()));
+    insert(AnsiPrefix(clip, Room()).toString());
 }
 
 bool TNumEdit::Accepts(char16_t key) const {
@@ -161,17 +214,23 @@ void TNumEdit::TypeCharacter(char16_t key) {
 }
 
 void TNumEdit::keyPressEvent(QKeyEvent *event) {
-    const std::optional<char16_t> code = TypedCode(event);
-    if (!code) {
+    const KeyMeaning meaning = MeaningOf(event);
+    switch (meaning.kind) {
+    case KeyMeaning::EditingKey:
         // The paste key (Shift+Insert) pastes like the context menu, within MaxLength.
         if (event->matches(QKeySequence::Paste))
             PasteLimited();
         else
             QLineEdit::keyPressEvent(event);
         return;
+    case KeyMeaning::Nothing:
+        event->ignore();
+        return;
+    case KeyMeaning::Character:
+        TypeCharacter(meaning.code);
+        event->accept();
+        return;
     }
-    TypeCharacter(*code);
-    event->accept();
 }
 
 void TNumEdit::inputMethodEvent(QInputMethodEvent *event) {
@@ -199,6 +258,7 @@ void TNumEdit::contextMenuEvent(QContextMenuEvent *event) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, &TNumEdit::PasteLimited);
         }
+        ShowOnlyWorkingShortcut(action);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

@@ -38,7 +38,8 @@ public:
     // Takes effect at the next write of Value.
     void SetZeroPadding(bool value) { FZeroPadding = value; }
     QString Text() const { return text(); }
-    // The most characters that typing and pasting may make the text; 0 for no limit.
+    // The most bytes (Shift-JIS, a double-byte character counting two) that typing and pasting
+    // may make the text; 0 for no limit.
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int value);
     // A flat single-line border instead of the sunken one.
@@ -69,7 +70,8 @@ private:
     // Runs one typed character through the key-press hooks and the filter.
     void TypeCharacter(char16_t key);
     bool Accepts(char16_t key) const;
-    int Room() const;
+    // Bytes that typing or pasting may still add in place of the selection.
+    qsizetype Room() const;
 
     TAlignment FAlignment = taLeftJustify;
     TNumericType FNumericType = ntDecimal;

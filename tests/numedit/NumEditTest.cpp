@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,6 +76,19 @@ TEST_F(NumEditTest, ControlCharactersAndWideCharactersAreDropped) {
     // Ctrl+H types the backspace code, which is let through.
     QTest::keyClick(&edit, Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(edit.Text(), "1");
+}
+
+TEST_F(NumEditTest, CtrlOrAltWithADigitOrLetterTypesNothing) {
+    edit.SetNumericType(ntHexadecimal);
+    Type("1a");
+    for (Qt::Key key : {Qt::Key_1, Qt::Key_0, Qt::Key_A, Qt::Key_F}) {
+        QTest::keyClick(&edit, key, Qt::AltModifier);
+        if (key < Qt::Key_A)
+            QTest::keyClick(&edit, key, Qt::ControlModifier);
+    }
+    // Ctrl+Backspace is the character 127, which the filter drops like other control codes.
+    QTest::keyClick(&edit, Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(edit.Text(), "1a");
 }
 
 TEST_F(NumEditTest, BackspaceWorksInEveryBaseAndOnEmptyText) {
@@ -187,6 +201,93 @@ TEST_F(NumEditTest, PasteIsNotFilteredButKeepsToMaxLength) {
     QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
     edit.PasteLimited();
     EXPECT_EQ(edit.Text(), "912");
+}
+
+TEST_F(NumEditTest, LengthLimitAndReadingCountShiftJisBytes) {
+    // A double-byte character counts two towards MaxLength and is never split.
+    struct Case {
+        const char16_t *before, *pasted, *after;
+    };
+    const Case pastes[] = {
+        {u"", u"あい", u"あ"},  {u"1", u"あい", u"1あ"}, {u"12", u"あい", u"12"},
+        {u"", u"1あ2", u"1あ"}, {u"", u"¥5x", u"¥5x"},   {u"", u"😀9", u"😀9"},
+    };
+    edit.SetMaxLength(3);
+    for (const Case &paste : pastes) {
+        edit.setText(QString::fromUtf16(paste.before));
+        edit.end(false);
+        QGuiApplication::clipboard()->setText(QString::fromUtf16(paste.pasted));
+        QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
+        EXPECT_EQ(edit.Text(), QString::fromUtf16(paste.after)) << edit.Text().toStdString();
+    }
+    // Typing stops at the limit the same way.
+    edit.setText(QStringLiteral("あ"));
+    edit.end(false);
+    QTest::keyClicks(&edit, "123");
+    EXPECT_EQ(edit.Text(), "あ1");
+
+    // A character the code page cannot hold reads as one "?", as a code-page conversion makes it.
+    edit.setText(QStringLiteral("¥5"));
+    EXPECT_EQ(edit.AnsiText(), "?5");
+    EXPECT_EQ(edit.Value(), ('?' - '0') * 10 + 5);
+    edit.setText(QString(QChar(0xD800)) + QStringLiteral("7")); // a lone surrogate
+    EXPECT_EQ(edit.AnsiText(), "?7");
+}
+
+TEST_F(NumEditTest, ContextMenuIsJapaneseAndNamesOnlyKeysThatWork) {
+    // A field with a step to undo and all of its text selected; the clipboard holds "9".
+    const auto prepare = [this] {
+        edit.setText(QStringLiteral("123"));
+        edit.end(false);
+        QTest::keyClick(&edit, Qt::Key_4);
+        edit.selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("9"));
+    };
+    const auto openMenu = [this] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                edit.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&edit, &event);
+        return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    };
+    const auto state = [this] {
+        return edit.Text() + QLatin1Char('|') + QGuiApplication::clipboard()->text();
+    };
+
+    prepare();
+    QMenu *menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->isVisible());
+    QList<std::pair<int, QKeySequence>> named; // item index, the key it names
+    for (int i = 0; i < menu->actions().size(); ++i) {
+        const QAction *action = menu->actions()[i];
+        if (action->isSeparator())
+            continue;
+        const QStringList parts = action->text().split(QLatin1Char('\t'));
+        SCOPED_TRACE(action->text().toStdString());
+        // Japanese: some character outside ASCII in every item's name.
+        EXPECT_TRUE(std::any_of(parts[0].begin(), parts[0].end(),
+                                [](QChar c) { return c.unicode() > 0x7f; }));
+        if (parts.size() > 1)
+            named.append({i, QKeySequence::fromString(parts[1])});
+    }
+    menu->close();
+    // Cut, copy and paste at least have keys that reach the field.
+    EXPECT_GE(named.size(), 3);
+
+    // Every key the menu names does what its item does.
+    for (const auto &[index, sequence] : named) {
+        SCOPED_TRACE(sequence.toString().toStdString());
+        ASSERT_EQ(sequence.count(), 1);
+        prepare();
+        menu = openMenu();
+        ASSERT_NE(menu, nullptr);
+        menu->actions()[index]->trigger();
+        menu->close();
+        const QString byItem = state();
+        prepare();
+        QTest::keyClick(&edit, sequence[0].key(), sequence[0].keyboardModifiers());
+        EXPECT_EQ(state(), byItem);
+    }
 }
 
 TEST_F(NumEditTest, ContextMenuPasteGoesThroughTheLimit) {
