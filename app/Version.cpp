@@ -39,7 +39,12 @@ TVersionF::TVersionF(QWidget *parent)
     setWindowTitle(QStringLiteral("Version"));
     setWindowIcon(AppIcon());
     setFixedSize(316, 132);
-    setBackgroundRole(QPalette::Button);
+    // Button face as the window colour, not as the background role: labels take their text
+    // colour from the role that goes with the background, and the button role's would override
+    // the colours that the fonts give them.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
     setFont(MakeFont(DialogFont));
 
     // The product name keeps its box, whatever the width of its text.
@@ -50,8 +55,8 @@ TVersionF::TVersionF(QWidget *parent)
     Label1->setGeometry(8, 8, 201, 37);
 
     Label2 = MakeLabel(this, "Label2", {216, 28}, VersionFont, QStringLiteral("Ver1.0"));
-    Label3 =
-        MakeLabel(this, "Label3", {16, 56}, MakerFont, QStringLiteral("(C) 2026 Radixtrek Project"));
+    Label3 = MakeLabel(this, "Label3", {16, 56}, MakerFont,
+                       QStringLiteral("(C) 2026 Radixtrek Project"));
     Label4 = MakeLabel(this, "Label4", {16, 80}, MakerFont, QStringLiteral("Radixtrek Project"));
     Label5 = MakeLabel(this, "Label5", {16, 104}, AddressFont,
                        QStringLiteral("http://radixtrek.example.org"));
