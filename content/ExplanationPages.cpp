@@ -106,17 +106,16 @@ std::vector<WidgetRow> NumberTableRows() {
     for (int v = 0; v <= 15; ++v) {
         const int top = v == 0 ? 88 : 87 + 23 * v;
         const QString decimal = QString::number(v);
-        const int decimalWidth = 8 * int(decimal.size());
         const int hexLabel = v < 10 ? 65 - v : letterLabels[std::size_t(v - 10)];
+        // No column is squeezed to a width of its own (a zero width leaves a text unsqueezed),
+        // so that the same digit looks the same in every column; only the edges are kept.
         rows.push_back({LabelName(34 + v),
                         Label,
                         "TabSheet1",
-                        {decimalRight - decimalWidth, top, decimalWidth, 16},
+                        {decimalRight, top, 0, 16},
                         decimal,
                         &Gothic16,
                         Qt::AlignRight});
-        // The widths of the other columns are not known: a zero width leaves their texts
-        // unsqueezed.
         rows.push_back({LabelName(hexLabel),
                         Label,
                         "TabSheet1",

@@ -1,9 +1,9 @@
 #include "WidgetBuilder.h"
 
 #include "AutoLabel.h"
+#include "FlatGroupBox.h"
 #include "TagButton.h"
 
-#include <QGroupBox>
 #include <QTabWidget>
 
 namespace {
@@ -37,7 +37,7 @@ QWidget *MakeWidget(const WidgetRow &row, QWidget *parent, const CustomWidgetFac
         return page;
     }
     case WidgetKind::GroupBox:
-        return new QGroupBox(row.text, parent);
+        return new FlatGroupBox(row.text, parent);
     case WidgetKind::Rule:
         return MakeRule(parent);
     case WidgetKind::HexFrame:

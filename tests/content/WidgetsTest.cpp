@@ -1,6 +1,7 @@
 #include "AutoLabel.h"
 #include "Chart.h"
 #include "DecHexFr.h"
+#include "Differences.h"
 #include "HexFr.h"
 #include "MainWindowLayout.h"
 #include "TagButton.h"
@@ -182,8 +183,8 @@ TEST_F(MainWindowWidgetsTest, NumberTableColumnsKeepTheirEdges) {
     constexpr int hexLabels[16] = {65, 64, 63, 62, 61, 60, 59, 58, 57, 56, 55, 54, 50, 53, 52, 51};
     for (int v = 0; v <= 15; ++v) {
         SCOPED_TRACE(::testing::Message() << "v = " << v);
-        const AutoLabel *decimal = Label(QByteArray("Label") + QByteArray::number(34 + v));
-        const AutoLabel *hex = Label(QByteArray("Label") + QByteArray::number(hexLabels[v]));
+        AutoLabel *decimal = Label(QByteArray("Label") + QByteArray::number(34 + v));
+        AutoLabel *hex = Label(QByteArray("Label") + QByteArray::number(hexLabels[v]));
         const AutoLabel *binary = Label(QByteArray("Label") + QByteArray::number(66 + v));
         ASSERT_TRUE(decimal && hex && binary);
         EXPECT_EQ(decimal->x() + decimal->width(), 59);
@@ -193,6 +194,45 @@ TEST_F(MainWindowWidgetsTest, NumberTableColumnsKeepTheirEdges) {
         EXPECT_GE(decimal->x(), 24);
         EXPECT_GT(hex->x(), 93 + 1);
         EXPECT_LE(binary->x() + binary->width(), 24 + 289);
+        // The columns look alike: a digit is drawn the same in the decimal and the hexadecimal
+        // column.
+        if (v <= 9) {
+            EXPECT_EQ(Differences(decimal->grab().toImage(), hex->grab().toImage()), 0);
+        }
+    }
+}
+
+TEST_F(MainWindowWidgetsTest, GroupBoxesHaveAFlatFrameWithTheCaptionInItsTopLine) {
+    for (const char *name : {"GroupBox1", "GroupBox2"}) {
+        SCOPED_TRACE(name);
+        auto *box = window->findChild<QGroupBox *>(QString::fromLatin1(name));
+        ASSERT_NE(box, nullptr);
+        const QImage image = box->grab().toImage();
+        const QRgb black = qRgb(0, 0, 0);
+        const QRgb face = box->palette().color(QPalette::Window).rgb();
+        const int top = QFontMetrics(box->font()).height() / 2;
+        const int right = image.width() - 1;
+        const int bottom = image.height() - 1;
+        ASSERT_GT(bottom, top + 2);
+        // One black pixel all round, with the face colour straight inside it.
+        for (int y = top + 1; y < bottom; ++y) {
+            EXPECT_EQ(image.pixel(0, y), black) << y;
+            EXPECT_EQ(image.pixel(right, y), black) << y;
+            EXPECT_EQ(image.pixel(right - 1, y), face) << y;
+        }
+        for (int x = 0; x <= right; ++x)
+            EXPECT_EQ(image.pixel(x, bottom), black) << x;
+        for (int x = 1; x < right; ++x)
+            EXPECT_EQ(image.pixel(x, bottom - 1), face) << x;
+        // The top line runs from corner to corner but for the caption's gap.
+        EXPECT_EQ(image.pixel(0, top), black);
+        EXPECT_EQ(image.pixel(right, top), black);
+        const int caption = QFontMetrics(box->font()).horizontalAdvance(box->title());
+        EXPECT_EQ(image.pixel(8 + caption + 1, top), black);
+        int gap = 0;
+        for (int x = 8; x < 8 + caption; ++x)
+            gap += image.pixel(x, top) != black;
+        EXPECT_GT(gap, caption / 2);
     }
 }
 
