@@ -5,6 +5,7 @@
 #include "NumEdit.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QLabel>
 
 namespace {
@@ -21,6 +22,11 @@ TEST_F(DrillTest, ButtonsAreNamedByTheirCaptions) {
     EXPECT_EQ(Spoken(window.ExBtn), "例開始");
     Press(window.ExamBtn);
     EXPECT_EQ(Spoken(window.ExamBtn), "演習終了");
+    // Qt names the actions of its standard widgets; those names are read out in Japanese too.
+    QAccessibleActionInterface *actions =
+        QAccessible::queryAccessibleInterface(window.ExamBtn)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_EQ(actions->localizedActionName(QAccessibleActionInterface::pressAction()), "押す");
 }
 
 TEST_F(DrillTest, BitCellsNameTheirWeightAndTheDigitAsked) {
