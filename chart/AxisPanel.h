@@ -41,6 +41,8 @@ public:
     void AddAxis(TCustomChartAxis *axis) { axes.push_back(axis); }
     void AddSeries(TChartSeries *series);
     void RemoveSeries(TChartSeries *series);
+    // Called by a series once a point has joined it.
+    virtual void SeriesPointAdded(TChartSeries *, int) {}
 
     bool AxisVisible() const { return axisVisible; }
     void SetAxisVisible(bool value) { SetAndInvalidate(axisVisible, value); }

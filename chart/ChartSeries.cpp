@@ -41,6 +41,8 @@ QString TChartSeries::PointLabel(int valueIndex) const {
 void TChartSeries::PointAdded(TChartSeries *sender, int valueIndex) {
     if (OnAfterAdd)
         OnAfterAdd(sender, valueIndex);
+    if (parentChart)
+        parentChart->SeriesPointAdded(this, valueIndex);
     if (active)
         RequestRepaint();
 }

@@ -1,5 +1,6 @@
 #include "CustomChart.h"
 
+#include "ChartAccessible.h"
 #include "ChartSeries.h"
 
 #include <algorithm>
@@ -11,7 +12,9 @@ constexpr int TitleSpacing = 5;
 
 } // namespace
 
-TCustomChart::TCustomChart(QWidget *parent) : TCustomAxisPanel(parent) {}
+TCustomChart::TCustomChart(QWidget *parent) : TCustomAxisPanel(parent) {
+    InstallChartAccessibility();
+}
 
 void TCustomChart::DrawContents() {
     PaintBackground(PanelBounds);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AxisPanel.h"
+#include "ChartPoints.h"
 #include "ChartTitle.h"
 
 #include <array>
@@ -62,6 +63,11 @@ public:
 
     std::function<void(TCustomChart *sender)> OnAfterDraw;
 
+    // How a point is told in words, in the tooltip of the point nearest the mouse and to
+    // screen readers; plain X and Y values unless set.
+    TPointDescriber PointDescriber;
+    QString DescribePoint(const TChartSeries &series, int index) const;
+
 protected:
     void DrawContents() override;
     void DrawTitle(TChartTitle &title, bool atTop);
@@ -76,6 +82,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    bool event(QEvent *event) override;
+    void SeriesPointAdded(TChartSeries *series, int valueIndex) override;
 
 private:
     void SetWallBrush(TColor color, TBrushStyle style, TColor background);

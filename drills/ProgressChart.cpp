@@ -1,6 +1,9 @@
 #include "ProgressChart.h"
 
 #include "Chart.h"
+#include "DrillTime.h"
+
+#include <QLocale>
 
 void SetUpProgressChart(TChart &chart, TFastLineSeries &series) {
     // Applied as stored settings: the automatic flags do not pull each other along.
@@ -27,6 +30,12 @@ void SetUpProgressChart(TChart &chart, TFastLineSeries &series) {
     left.SetLabelsOnAxis(false);
     left.Title.SetCaption(QStringLiteral("演習時間"));
 
+    // "3回目 01:23.456": the drill's number and its time, as the time labels show it.
+    chart.PointDescriber = [](const TChartSeries &drills, int index) {
+        return QStringLiteral("%1回目 %2")
+            .arg(QLocale::c().toString(drills.XValueOf(index), 'f', 0),
+                 FormatDrillTime(drills.YValueOf(index)));
+    };
     series.SetSeriesColor(clRed);
     series.YValues.SetDateTime(true);
     chart.SetLoading(false);

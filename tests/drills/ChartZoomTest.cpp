@@ -1,6 +1,8 @@
 // Zooming and scrolling the progress graph with the mouse, on the window's own chart.
 #include "GraphFixture.h"
 
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace {
@@ -155,4 +157,25 @@ TEST_F(ChartZoomTest, WheelNotchesShiftTheVerticalRange) {
     Drag({200, 160}, {100, 60});
     EXPECT_EQ(chart->LeftAxis.Maximum(), 1.0 / 360);
     EXPECT_NEAR(chart->LeftAxis.Minimum(), 0, 1e-15);
+}
+
+TEST_F(ChartZoomTest, PointingAtTheLineTellsTheNearestDrillAndChangesNothing) {
+    TChartSeries *drills = chart->SeriesList().front();
+    const auto tipAt = [this](QPoint at) {
+        QHelpEvent help(QEvent::ToolTip, at, chart->mapToGlobal(at));
+        QApplication::sendEvent(chart, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    // The third drill took 55 s; a little beside its point still finds it.
+    const QPoint third(drills->PointX(2), drills->PointY(2));
+    EXPECT_EQ(tipAt(third), "3回目 00:55.000");
+    EXPECT_EQ(tipAt(third + QPoint(4, -3)), "3回目 00:55.000");
+    EXPECT_EQ(tipAt(QPoint(drills->PointX(4) - 1, drills->PointY(4))), "5回目 01:05.000");
+    // Outside the plot there is nothing to tell: the tip goes, after its usual moment.
+    tipAt(QPoint(2, 2));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    // Asking changed neither the scales nor the picture.
+    EXPECT_FALSE(chart->HasSavedScales);
+    EXPECT_EQ(LeftRange(), std::make_pair(0.0, 1.0 / 360));
+    EXPECT_EQ(Picture(), before);
 }
