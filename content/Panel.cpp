@@ -1,9 +1,23 @@
 #include "Panel.h"
 
+#include "PanelAccessible.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
-Panel::Panel(QWidget *parent) : QWidget(parent), color(palette().color(QPalette::Button)) {}
+Panel::Panel(QWidget *parent) : QWidget(parent), color(palette().color(QPalette::Button)) {
+    InstallPanelAccessibility();
+}
+
+void Panel::AnnounceChecked() {
+    if (!checkable || !QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
 
 void Panel::SetCaption(const QString &text) {
     if (text == caption)
@@ -52,5 +66,5 @@ void Panel::mouseReleaseEvent(QMouseEvent *event) {
         pressed = false;
     event->accept();
     if (click)
-        emit Clicked(this);
+        Click();
 }

@@ -19,6 +19,16 @@ public:
 
     int Tag = 0;
 
+    // A panel that stands for an on/off choice held in its tag: screen readers find a check
+    // box, checked while the tag is not 0, that they can press like a click.
+    bool Checkable() const { return checkable; }
+    void SetCheckable(bool on) { checkable = on; }
+    // Tells screen readers that the tag of a checkable panel has changed.
+    void AnnounceChecked();
+
+    // What a click does, without the mouse.
+    void Click() { emit Clicked(this); }
+
 signals:
     // A left-button press and release, both on the panel.
     void Clicked(Panel *sender);
@@ -33,4 +43,5 @@ private:
     QColor color;
     bool singleBorder = false;
     bool pressed = false;
+    bool checkable = false;
 };

@@ -2,8 +2,8 @@
 #include "main.h"
 
 #include "AutoLabel.h"
-#include "ColorValue.h"
 #include "DecHexFr.h"
+#include "DrillMessage.h"
 #include "RandomSource.h"
 #include "TagButton.h"
 
@@ -53,13 +53,9 @@ void TMainF::ExamBtn2Click() {
         allCorrect = allCorrect && correct;
         DHFrs[i]->ShowJudgement(correct);
     }
+    ShowDrillMessage(AlarmLbl2, allCorrect);
     if (allCorrect) {
-        AlarmLbl2->SetFontColor(ToQColor(clLime));
-        AlarmLbl2->SetCaption(QStringLiteral("全問正解オメデトウ！"));
         ExamBtn2->Tag = 0;
         ExamBtn2->setText(QStringLiteral("演習開始"));
-    } else {
-        AlarmLbl2->SetFontColor(ToQColor(clRed));
-        AlarmLbl2->SetCaption(QStringLiteral("全問正解になるまでガンバッテ！"));
     }
 }

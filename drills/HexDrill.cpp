@@ -4,6 +4,7 @@
 #include "AutoLabel.h"
 #include "Chart.h"
 #include "ColorValue.h"
+#include "DrillMessage.h"
 #include "DrillTime.h"
 #include "HexFr.h"
 #include "RandomSource.h"
@@ -66,8 +67,7 @@ void TMainF::ExamBtnClick() {
     }
 
     if (!allCorrect) {
-        AlarmLbl->SetFontColor(ToQColor(clRed));
-        AlarmLbl->SetCaption(QStringLiteral("全問正解になるまでガンバッテ！"));
+        ShowDrillMessage(AlarmLbl, false);
         return;
     }
     if (MaxTime == 0 || MaxTime > elapsed) {
@@ -79,8 +79,7 @@ void TMainF::ExamBtnClick() {
         MinTime = elapsed;
         Min2Lbl->SetCaption(FormatDrillTime(MinTime));
     }
-    AlarmLbl->SetFontColor(ToQColor(clLime));
-    AlarmLbl->SetCaption(QStringLiteral("全問正解オメデトウ！"));
+    ShowDrillMessage(AlarmLbl, true);
     ExamBtn->Tag = 0;
     ExamBtn->setText(QStringLiteral("演習開始"));
     ++ExamCount;

@@ -19,8 +19,10 @@ THFr::THFr(QWidget *parent, int panelLeft) : QWidget(parent) {
     H1Pnl = MakeCell("H1Pnl", 61);
     H0Pnl = MakeCell("H0Pnl", 77);
     HexPnl = MakeCell("HexPnl", 0);
-    for (Panel *cell : {H3Pnl, H2Pnl, H1Pnl, H0Pnl})
+    for (Panel *cell : {H3Pnl, H2Pnl, H1Pnl, H0Pnl}) {
+        cell->SetCheckable(true);
         connect(cell, &Panel::Clicked, this, &THFr::H3PnlClick);
+    }
     NameCells();
 }
 
@@ -53,8 +55,10 @@ void THFr::SetQuestion(std::int32_t value) {
         cell->Tag = 0;
         cell->SetColor(cell->palette().color(QPalette::Button));
     }
-    for (Panel *cell : bits)
+    for (Panel *cell : bits) {
         cell->SetCaption(QString::number(cell->Tag));
+        cell->AnnounceChecked();
+    }
     NameCells();
 }
 
@@ -74,4 +78,5 @@ void THFr::ShowJudgement(bool correct) {
 void THFr::H3PnlClick(Panel *sender) {
     sender->Tag = sender->Tag == 0 ? 1 : 0;
     sender->SetCaption(QString::number(sender->Tag));
+    sender->AnnounceChecked();
 }

@@ -10,6 +10,7 @@
 #include "TagButton.h"
 #include "WidgetBuilder.h"
 
+#include <QAccessibleWidget>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -17,6 +18,13 @@
 #include <QTabWidget>
 
 namespace {
+
+// A plain widget is a filler to screen readers; this one is the program's window.
+QAccessibleInterface *MainWindowFactory(const QString &className, QObject *object) {
+    if (className == QLatin1String("TMainF") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
 
 QWidget *MakeCustomWidget(const WidgetRow &row, QWidget *parent) {
     switch (row.kind) {
@@ -47,6 +55,11 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock(clock) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(MainWindowFactory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("MainF"));
     setWindowTitle(MainCaption);
     setFont(MakeFont(WindowFont));

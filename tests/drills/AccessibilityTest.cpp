@@ -1,12 +1,17 @@
 // What a screen reader finds: names for every control, and judgements in words, not colour only.
+#include "AutoLabel.h"
 #include "Chart.h"
 #include "DecHexFr.h"
 #include "DrillFixture.h"
+#include "HexFr.h"
 #include "NumEdit.h"
+#include "Panel.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLabel>
+#include <QTabWidget>
 
 namespace {
 
@@ -62,4 +67,59 @@ TEST_F(DrillTest, TheChartSummarisesTheDrills) {
     RunDrill(std::chrono::milliseconds(50'000));
     EXPECT_EQ(Spoken(window.Chart1, QAccessible::Description),
               "2 回の演習　最速タイム 00:50.000　最低タイム 01:01.500");
+}
+
+namespace {
+
+QAccessibleInterface *Of(QObject *object) { return QAccessible::queryAccessibleInterface(object); }
+
+void Do(QObject *object, const QString &action) { Of(object)->actionInterface()->doAction(action); }
+
+// A button pressed through its action clicks a moment later, as it shows itself pressed.
+void PressByAction(QAbstractButton *button) {
+    Do(button, QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([button] { return !button->isDown(); }));
+}
+
+} // namespace
+
+TEST_F(DrillTest, AScreenReaderDoesTheTimedDrillAndReadsItsTimeWithoutMouseOrKeys) {
+    EXPECT_EQ(Of(&window)->role(), QAccessible::Window);
+    EXPECT_EQ(Of(&window)->text(QAccessible::Name), "Radixtrek");
+
+    window.PgControl1->setCurrentIndex(0);
+    PressByAction(window.ExamBtn);
+    EXPECT_EQ(window.PgControl1->currentIndex(), 1);
+
+    for (std::size_t i = 1; i <= 48; ++i) {
+        THFr *frame = window.HFrs[i];
+        const int digit = Of(frame->HexPnl)->text(QAccessible::Value).toInt(nullptr, 16);
+        const std::pair<Panel *, int> cells[] = {
+            {frame->H3Pnl, 8}, {frame->H2Pnl, 4}, {frame->H1Pnl, 2}, {frame->H0Pnl, 1}};
+        for (auto [cell, weight] : cells) {
+            QAccessibleInterface *bit = Of(cell);
+            ASSERT_EQ(bit->role(), QAccessible::CheckBox);
+            ASSERT_TRUE(bit->state().checkable);
+            if ((digit & weight) != 0)
+                Do(cell, QAccessibleActionInterface::toggleAction());
+            EXPECT_EQ(bit->state().checked, (digit & weight) != 0);
+        }
+    }
+    EXPECT_EQ(window.HFrs[7]->GetAnswer(), window.HexAns[7]);
+
+    clock.Advance(std::chrono::milliseconds(83'456));
+    PressByAction(window.ExamBtn);
+    EXPECT_EQ(Of(window.AlarmLbl)->text(QAccessible::Name), "全問正解オメデトウ！");
+    EXPECT_EQ(Of(window.TimeLbl)->text(QAccessible::Name), "01:23.456");
+    EXPECT_EQ(Of(window.HFrs[48]->H0Pnl)->text(QAccessible::Description), "正解");
+
+    // The graph lists every drill under it, and follows new ones.
+    QAccessibleInterface *graph = Of(window.Chart1);
+    ASSERT_EQ(graph->childCount(), 1);
+    EXPECT_EQ(graph->child(0)->role(), QAccessible::ListItem);
+    EXPECT_EQ(graph->child(0)->text(QAccessible::Name), "1回目 01:23.456");
+    EXPECT_EQ(graph->indexOfChild(graph->child(0)), 0);
+    RunDrill(std::chrono::milliseconds(61'000));
+    ASSERT_EQ(graph->childCount(), 2);
+    EXPECT_EQ(graph->child(1)->text(QAccessible::Name), "2回目 01:01.000");
 }

@@ -1,0 +1,65 @@
+#include "PanelAccessible.h"
+
+#include "Panel.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+// A panel as text whose value is its caption or, when checkable, as a check box that a screen
+// reader can press like a click: the frame it sits in takes no keyboard focus, so this is the
+// only way to it without a mouse.
+class PanelAccessible : public QAccessibleWidget {
+public:
+    explicit PanelAccessible(Panel *panel)
+        : QAccessibleWidget(panel,
+                            panel->Checkable() ? QAccessible::CheckBox : QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override {
+        return Cell()->Checkable() ? QAccessible::CheckBox : QAccessible::StaticText;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (Cell()->Checkable()) {
+            state.checkable = true;
+            state.checked = Cell()->Tag != 0;
+        }
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return Cell()->Caption();
+        const QString text = QAccessibleWidget::text(kind);
+        return kind == QAccessible::Name && text.isEmpty() ? Cell()->Caption() : text;
+    }
+    QStringList actionNames() const override {
+        if (!Cell()->Checkable())
+            return QAccessibleWidget::actionNames();
+        return QStringList{toggleAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override {
+        if (Cell()->Checkable() && (action == toggleAction() || action == pressAction()))
+            Cell()->Click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    Panel *Cell() const { return static_cast<Panel *>(widget()); }
+};
+
+QAccessibleInterface *PanelFactory(const QString &className, QObject *object) {
+    if (className == QLatin1String("Panel") && object && object->isWidgetType())
+        return new PanelAccessible(static_cast<Panel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallPanelAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(PanelFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
