@@ -7,8 +7,8 @@ FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package test-package test-sanitize fuzz bench screenshots \
-        clean
+.PHONY: all deps configure build run test test-atspi package test-package test-sanitize fuzz bench \
+        screenshots clean
 
 all: build
 
@@ -27,6 +27,11 @@ run: build
 test: build
 	@mkdir -p -m 700 $(BUILD_DIR)/runtime
 	@XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/runtime QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) -j $(JOBS) --output-on-failure
+
+# A screen reader's view: the program driven through the accessibility bus (AT-SPI) alone.
+test-atspi: build
+	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth
+	@tools/atspi-test.sh $(BUILD_DIR)/app/radixtrek
 
 # The Debian package $(BUILD_DIR)/radixtrek_<version>_<arch>.deb, made by CPack from the normal
 # build; dpkg-shlibdeps (dpkg-dev) works out its library dependencies.

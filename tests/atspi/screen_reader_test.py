@@ -1,0 +1,149 @@
+"""Does a drill as a screen reader user would: through AT-SPI alone, with no mouse or keyboard.
+
+Starts the program on the X display of the environment (Xvfb in the test run), finds it on the
+accessibility bus, runs the example item and one timed drill by reading the questions and bits
+and pressing buttons and bit cells through their actions, then reads the message, the time and
+the progress graph's entries. Exits 0 when everything was found and heard as expected.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+CELL_NAME = re.compile(r"^16進 ([0-9A-F]) の ([1248]) の位$")
+TIME = r"\d\d:\d\d\.\d\d\d"
+
+heard = []  # (event type, source role, source name), in order
+
+
+def listen(event):
+    try:
+        heard.append((event.type, event.source.getRoleName(), event.source.name))
+    except Exception:  # the source may be gone already
+        heard.append((event.type, None, None))
+
+
+def pump():
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
+def wait_for(what, condition, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        pump()
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+def find_all(root, role, name=None):
+    def matches(node):
+        return (node is not None and node.getRole() == role
+                and (name is None or re.fullmatch(name, node.name or "")))
+    return pyatspi.findAllDescendants(root, matches)
+
+
+def find(root, role, name=None):
+    found = find_all(root, role, name)
+    assert found, f"no {role} named {name!r}"
+    return found[0]
+
+
+def act(node, *names):
+    actions = node.queryAction()
+    for i in range(actions.nActions):
+        if actions.getName(i).lower() in names:
+            actions.doAction(i)
+            return
+    raise AssertionError(f"{node.name!r} offers none of {names}")
+
+
+def press(frame, caption, then):
+    act(find(frame, pyatspi.ROLE_PUSH_BUTTON, caption), "press", "click")
+    return wait_for(f"{caption} to take effect", lambda: find_all(frame, *then))
+
+
+def checked(node):
+    return node.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def answer(cells):
+    """Sets every bit cell to its bit of the digit its name asks about, by toggling it."""
+    for cell in cells:
+        digit, weight = CELL_NAME.match(cell.name).groups()
+        wanted = bool(int(digit, 16) & int(weight))
+        if checked(cell) != wanted:
+            act(cell, "toggle", "press", "click")
+            wait_for(f"{cell.name} to flip", lambda: checked(cell) == wanted)
+
+
+def main(program):
+    pyatspi.Registry.registerEventListener(
+        listen, "object:state-changed:checked", "object:property-change:accessible-name",
+        "object:property-change:accessible-description", "object:children-changed")
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    process = subprocess.Popen([program], env=environment)
+    try:
+        def application():
+            for app in pyatspi.Registry.getDesktop(0):
+                if app is not None and app.name == "Radixtrek" and app.childCount > 0:
+                    return app
+            return None
+        app = wait_for("the program on the accessibility bus", application)
+        window = find(app, pyatspi.ROLE_FRAME, "Radixtrek")
+
+        # The example: one digit, four bits, judged when the button is pressed again.
+        press(window, "例開始", (pyatspi.ROLE_PUSH_BUTTON, "例終了"))
+        example = [c for c in find_all(window, pyatspi.ROLE_CHECK_BOX) if CELL_NAME.match(c.name)]
+        digits = find_all(window, pyatspi.ROLE_LABEL, r"16進 [0-9A-F]")
+        assert len(example) == 4 * 49 and len(digits) == 49, (len(example), len(digits))
+        example_digit = digits[0].name
+        example_cells = [c for c in example if c.name.startswith(example_digit + " ")][:4]
+        answer(example_cells)
+        press(window, "例終了", (pyatspi.ROLE_PUSH_BUTTON, "例開始"))
+        wait_for("the example's verdict", lambda: example_cells[0].description == "正解")
+        print(f"example {example_digit}: 正解")
+
+        # The timed drill: 48 digits to answer; the example keeps its right answer.
+        press(window, "演習開始", (pyatspi.ROLE_PUSH_BUTTON, "演習終了"))
+        cells = [c for c in find_all(window, pyatspi.ROLE_CHECK_BOX) if CELL_NAME.match(c.name)]
+        answer(cells)
+        press(window, "演習終了", (pyatspi.ROLE_LABEL, "全問正解オメデトウ！"))
+        print("drill: 全問正解オメデトウ！")
+        time_label = find(window, pyatspi.ROLE_LABEL, TIME)
+        print(f"time: {time_label.name}")
+
+        # The graph tells the drill's number and time.
+        chart = find(window, pyatspi.ROLE_CHART, "演習スピードグラフ")
+        entries = wait_for("the graph's entry", lambda: [
+            chart.getChildAtIndex(i).name for i in range(chart.childCount)])
+        assert entries == [f"1回目 {time_label.name}"], entries
+        print(f"graph: {entries}")
+
+        # What was announced on the way.
+        pump()
+        kinds = {(event, role) for event, role, _ in heard}
+        for expected in [("object:state-changed:checked", "check box"),
+                         ("object:property-change:accessible-description", "check box"),
+                         ("object:property-change:accessible-name", "label")]:
+            assert expected in kinds, f"never heard {expected}: {sorted(kinds)}"
+        assert any(event.startswith("object:children-changed") and role == "chart"
+                   for event, role, _ in heard), "the graph's new entry was not announced"
+        print("announcements heard")
+    finally:
+        process.terminate()
+        process.wait(10)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
