@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Colours.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -18,7 +20,7 @@ struct FontSpec {
 
 inline const FontSpec WindowFont{"MS UI Gothic", 13};
 inline const FontSpec HeadingFont{"MS UI Gothic", 16, true};
-inline const FontSpec AlarmFont{"MS UI Gothic", 13, true, false, false, QColor(255, 0, 0)};
+inline const FontSpec AlarmFont{"MS UI Gothic", 13, true, false, false, WrongColour};
 inline const FontSpec Gothic16{"MS UI Gothic", 16};
 inline const FontSpec Mincho13{"ＭＳ 明朝", 13};
 

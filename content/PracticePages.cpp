@@ -1,5 +1,7 @@
 #include "MainWindowLayout.h"
 
+#include "DrillTexts.h"
+
 #include <array>
 #include <map>
 
@@ -12,10 +14,10 @@ std::vector<WidgetRow> HexToBinaryRows() {
     return {
         {"Label100", Label, "TabSheet4", {10, 11, 597, 13}, "例：左1マスに０～Fまでの16進が表示される。右の４マスに２進を入れる。２進のマスはクリックごとに１⇔０に変化する。"},
         {"THFr1", HexFrame, "TabSheet4", {64, 40, 105, 29}},
-        {"ExBtn", Button, "TabSheet4", {248, 40, 57, 25}, "例開始"},
+        {"ExBtn", Button, "TabSheet4", {248, 40, 57, 25}, DrillTexts::ExampleStart},
         {"Label102", Label, "TabSheet4", {344, 45, 140, 13}, "正解なら緑　不正解なら赤"},
         {"Shape4", Rule, "TabSheet4", {24, 74, 569, 1}},
-        {"ExamBtn", Button, "TabSheet4", {248, 81, 57, 25}, "演習開始"},
+        {"ExamBtn", Button, "TabSheet4", {248, 81, 57, 25}, DrillTexts::DrillStart},
         {"AlarmLbl", Label, "TabSheet4", {56, 88, 5, 13}, "", &AlarmFont},
         {"Label101", Label, "TabSheet4", {16, 89, 26, 13}, "演習"},
         {"Label103", Label, "TabSheet4", {320, 88, 29, 13}, "タイム"},
@@ -42,7 +44,7 @@ std::vector<WidgetRow> ProgressGraphRows() {
 
 std::vector<WidgetRow> DecimalHexRows() {
     return {
-        {"ExamBtn2", Button, "TabSheet6", {536, 17, 57, 25}, "演習開始"},
+        {"ExamBtn2", Button, "TabSheet6", {536, 17, 57, 25}, DrillTexts::DrillStart},
         {"Label117", Label, "TabSheet6", {88, 9, 163, 13}, "速さは関係ないから確実に！！"},
         {"AlarmLbl2", Label, "TabSheet6", {317, 22, 5, 13}, "", &AlarmFont},
         {"Label107", Label, "TabSheet6", {16, 34, 67, 13}, "16進⇒10進"},

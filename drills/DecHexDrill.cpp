@@ -3,15 +3,13 @@
 
 #include "AutoLabel.h"
 #include "DecHexFr.h"
-#include "DrillMessage.h"
+#include "DrillSteps.h"
 #include "RandomSource.h"
 #include "TagButton.h"
 
 #include <QTabWidget>
 
 namespace {
-
-constexpr int ConversionMethodPage = 2;
 
 // Which way a frame asks and how large its number may be, by frame number: the upper block
 // asks hexadecimal to decimal, the lower one decimal to hexadecimal, and the last four frames
@@ -41,21 +39,14 @@ void TMainF::ExamBtn2Click() {
             DHFrs[i]->SetQuestion(question.direction, r);
         }
         AlarmLbl2->SetCaption(QString());
-        ExamBtn2->Tag = 1;
-        ExamBtn2->setText(QStringLiteral("演習終了"));
-        PgControl1->setCurrentIndex(ConversionMethodPage);
+        ShowDrillRunning(ExamBtn2, true);
+        // The conversion methods help with this drill.
+        PgControl1->setCurrentWidget(Find<QWidget>("TabSheet3"));
         return;
     }
 
-    bool allCorrect = true;
-    for (std::size_t i = 1; i <= DHFrs.size(); ++i) {
-        const bool correct = DHFrs[i]->GetAnswer() == DecHexAns[i];
-        allCorrect = allCorrect && correct;
-        DHFrs[i]->ShowJudgement(correct);
-    }
-    ShowDrillMessage(AlarmLbl2, allCorrect);
-    if (allCorrect) {
-        ExamBtn2->Tag = 0;
-        ExamBtn2->setText(QStringLiteral("演習開始"));
-    }
+    const bool allCorrect = JudgeEveryFrame(DHFrs, DecHexAns);
+    ShowVerdict(AlarmLbl2, allCorrect);
+    if (allCorrect)
+        ShowDrillRunning(ExamBtn2, false);
 }

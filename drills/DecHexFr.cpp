@@ -1,6 +1,7 @@
 #include "DecHexFr.h"
 
-#include "ColorValue.h"
+#include "Colours.h"
+#include "DrillTexts.h"
 #include "Fonts.h"
 #include "NumEdit.h"
 
@@ -37,7 +38,7 @@ void TDHFr::NameAnswer(const QString &base) {
 }
 
 void TDHFr::SetQuestion(std::uint8_t direction, std::int32_t number) {
-    AnswerNum->SetColor(ToQColor(clWhite));
+    AnswerNum->SetColor(UnjudgedColour);
     AnswerNum->SetValue(0);
     if (direction == 0) {
         AnswerNum->SetNumericType(ntDecimal);
@@ -55,8 +56,7 @@ std::int32_t TDHFr::GetAnswer() const {
 }
 
 void TDHFr::ShowJudgement(bool correct) {
-    AnswerNum->SetColor(ToQColor(correct ? clLime : clRed));
+    AnswerNum->SetColor(correct ? RightColour : WrongColour);
     // The colour is not the only sign of the judgement.
-    AnswerNum->setAccessibleDescription(correct ? QStringLiteral("正解")
-                                                : QStringLiteral("不正解"));
+    AnswerNum->setAccessibleDescription(DrillTexts::Judgement(correct));
 }

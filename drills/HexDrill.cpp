@@ -2,34 +2,25 @@
 #include "main.h"
 
 #include "AutoLabel.h"
-#include "Chart.h"
-#include "ColorValue.h"
-#include "DrillMessage.h"
+#include "DrillSteps.h"
 #include "DrillTime.h"
 #include "HexFr.h"
+#include "ProgressChart.h"
 #include "RandomSource.h"
 #include "TagButton.h"
 
 #include <QTabWidget>
-
-namespace {
-
-constexpr int ExplanationTablePage = 1;
-
-} // namespace
 
 void TMainF::ExBtnClick() {
     if (ExBtn->Tag == 0) {
         ProcessRandom().ReseedRandom();
         ExAns = ProcessRandom().RandomBelow(16);
         THFr1->SetQuestion(ExAns);
-        ExBtn->Tag = 1;
-        ExBtn->setText(QStringLiteral("例終了"));
-        PgControl1->setCurrentIndex(ExplanationTablePage);
+        ShowDrillRunning(ExBtn, true, DrillTexts::ExampleStart, DrillTexts::ExampleFinish);
+        ShowNumberTable();
     } else {
         THFr1->ShowJudgement(THFr1->GetAnswer() == ExAns);
-        ExBtn->Tag = 0;
-        ExBtn->setText(QStringLiteral("例開始"));
+        ShowDrillRunning(ExBtn, false, DrillTexts::ExampleStart, DrillTexts::ExampleFinish);
     }
 }
 
@@ -42,12 +33,11 @@ void TMainF::ExamBtnClick() {
             HFrs[i]->SetQuestion(v);
         }
         AlarmLbl->SetCaption(QString());
-        ExamBtn->Tag = 1;
-        ExamBtn->setText(QStringLiteral("演習終了"));
+        ShowDrillRunning(ExamBtn, true);
         StartTime = clock.LocalNow();
         steadyStart = clock.SteadyNow();
         TimeLbl->SetCaption(QString());
-        PgControl1->setCurrentIndex(ExplanationTablePage);
+        ShowNumberTable();
         return;
     }
 
@@ -59,15 +49,8 @@ void TMainF::ExamBtnClick() {
     const double elapsed = MillisecondsToDays(steadyElapsed.count());
     TimeLbl->SetCaption(FormatDrillTime(elapsed));
 
-    bool allCorrect = true;
-    for (std::size_t i = 1; i <= HFrs.size(); ++i) {
-        const bool correct = HFrs[i]->GetAnswer() == HexAns[i];
-        allCorrect = allCorrect && correct;
-        HFrs[i]->ShowJudgement(correct);
-    }
-
-    if (!allCorrect) {
-        ShowDrillMessage(AlarmLbl, false);
+    if (!JudgeEveryFrame(HFrs, HexAns)) {
+        ShowVerdict(AlarmLbl, false);
         return;
     }
     if (MaxTime == 0 || MaxTime > elapsed) {
@@ -79,20 +62,14 @@ void TMainF::ExamBtnClick() {
         MinTime = elapsed;
         Min2Lbl->SetCaption(FormatDrillTime(MinTime));
     }
-    ShowDrillMessage(AlarmLbl, true);
-    ExamBtn->Tag = 0;
-    ExamBtn->setText(QStringLiteral("演習開始"));
+    ShowVerdict(AlarmLbl, true);
+    ShowDrillRunning(ExamBtn, false);
     ++ExamCount;
-    Series1->AddPointXY(ExamCount, elapsed, QString(), AutoColor);
+    AddProgressPoint(*Series1, ExamCount, elapsed);
     DescribeProgress();
 }
 
-void TMainF::DescribeProgress() {
-    // For screen readers, which cannot see the graph: how many drills, the fastest, the slowest.
-    Chart1->setAccessibleName(Chart1->Title.Text().join(QLatin1Char(' ')));
-    Chart1->setAccessibleDescription(
-        ExamCount == 0 ? QStringLiteral("演習の記録はまだありません")
-                       : QStringLiteral("%1 回の演習　最速タイム %2　最低タイム %3")
-                             .arg(ExamCount)
-                             .arg(FormatDrillTime(MaxTime), FormatDrillTime(MinTime)));
+void TMainF::ShowNumberTable() {
+    // The learner may look at the table of 0 to 15 while answering.
+    PgControl1->setCurrentWidget(Find<QWidget>("TabSheet1"));
 }

@@ -1,6 +1,7 @@
 #include "HexFr.h"
 
-#include "ColorValue.h"
+#include "Colours.h"
+#include "DrillTexts.h"
 #include "Fonts.h"
 #include "Panel.h"
 
@@ -67,11 +68,11 @@ std::int32_t THFr::GetAnswer() const {
 }
 
 void THFr::ShowJudgement(bool correct) {
-    const QColor color = ToQColor(correct ? clLime : clRed);
+    const QColor color = correct ? RightColour : WrongColour;
     for (Panel *cell : {H0Pnl, H1Pnl, H2Pnl, H3Pnl}) {
         cell->SetColor(color);
         // The colour is not the only sign of the judgement.
-        cell->setAccessibleDescription(correct ? QStringLiteral("正解") : QStringLiteral("不正解"));
+        cell->setAccessibleDescription(DrillTexts::Judgement(correct));
     }
 }
 

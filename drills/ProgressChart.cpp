@@ -40,3 +40,29 @@ void SetUpProgressChart(TChart &chart, TFastLineSeries &series) {
     series.YValues.SetDateTime(true);
     chart.SetLoading(false);
 }
+
+QWidget *MakeProgressChart(QWidget *parent) { return new TChart(parent); }
+
+ProgressGraph AttachProgressGraph(QWidget *made) {
+    auto *chart = qobject_cast<TChart *>(made);
+    TFastLineSeries *series = chart->AddFastLineSeries();
+    SetUpProgressChart(*chart, *series);
+    return {chart, series};
+}
+
+void ClearProgress(TFastLineSeries &series) { series.ClearPoints(); }
+
+void FixProgressRange(TChart &chart) { chart.LeftAxis.SetRange(0, 1.0 / 360); }
+
+void AddProgressPoint(TFastLineSeries &series, int drill, double duration) {
+    series.AddPointXY(drill, duration, QString(), AutoColor);
+}
+
+void SummariseProgress(TChart &chart, int drills, double fastest, double slowest) {
+    chart.setAccessibleName(chart.Title.Text().join(QLatin1Char(' ')));
+    chart.setAccessibleDescription(
+        drills == 0 ? QStringLiteral("演習の記録はまだありません")
+                    : QStringLiteral("%1 回の演習　最速タイム %2　最低タイム %3")
+                          .arg(drills)
+                          .arg(FormatDrillTime(fastest), FormatDrillTime(slowest)));
+}

@@ -1,7 +1,6 @@
 #include "main.h"
 
 #include "AutoLabel.h"
-#include "Chart.h"
 #include "DecHexFr.h"
 #include "HexFr.h"
 #include "MainWindowLayout.h"
@@ -37,19 +36,13 @@ QWidget *MakeCustomWidget(const WidgetRow &row, QWidget *parent) {
         return frame;
     }
     case WidgetKind::Chart:
-        return new TChart(parent);
+        return MakeProgressChart(parent);
     default:
         return nullptr;
     }
 }
 
 } // namespace
-
-template <typename T> T *TMainF::Find(const QString &name) const {
-    auto *widget = findChild<T *>(name);
-    Q_ASSERT_X(widget, "TMainF", qPrintable(name));
-    return widget;
-}
 
 TMainF::TMainF(const Clock &clock, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -78,9 +71,9 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
     Min2Lbl = Find<AutoLabel>("Min2Lbl");
     ExamBtn2 = Find<TagButton>("ExamBtn2");
     AlarmLbl2 = Find<AutoLabel>("AlarmLbl2");
-    Chart1 = Find<TChart>("Chart1");
-    Series1 = Chart1->AddFastLineSeries();
-    SetUpProgressChart(*Chart1, *Series1);
+    const ProgressGraph graph = AttachProgressGraph(Find<QWidget>("Chart1"));
+    Chart1 = graph.Chart;
+    Series1 = graph.Series;
 
     connect(ExBtn, &QPushButton::clicked, this, &TMainF::ExBtnClick);
     connect(ExamBtn, &QPushButton::clicked, this, &TMainF::ExamBtnClick);
@@ -96,13 +89,15 @@ void TMainF::FormCreate() {
         DHFrs[i] = Find<TDHFr>(QStringLiteral("DHFr%1").arg(i));
     MaxTime = 0;
     MinTime = 0;
-    Series1->ClearPoints();
+    ClearProgress(*Series1);
     ExamCount = 0;
-    Chart1->LeftAxis.SetRange(0, 1.0 / 360); // 0 to 4 minutes
-    PgControl1->setCurrentIndex(0);
-    PgControl2->setCurrentIndex(0);
+    FixProgressRange(*Chart1);
+    PgControl1->setCurrentWidget(Find<QWidget>("TabSheet2"));
+    PgControl2->setCurrentWidget(Find<QWidget>("TabSheet4"));
     DescribeProgress();
 }
+
+void TMainF::DescribeProgress() { SummariseProgress(*Chart1, ExamCount, MaxTime, MinTime); }
 
 void TMainF::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
     if (button == Qt::RightButton && versionDialog)

@@ -48,6 +48,8 @@ protected:
     void FormCreate();
     // Tells screen readers what the progress graph shows.
     void DescribeProgress();
+    // Turns the explanations to the table of 0 to 15.
+    void ShowNumberTable();
     // Shows the version dialog on a right-button press; other buttons do nothing.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
     void mousePressEvent(QMouseEvent *event) override;
@@ -65,7 +67,12 @@ protected:
     std::int32_t ExamCount = 0;
 
 private:
-    template <typename T> T *Find(const QString &name) const;
+    // A widget of the window by its object name, which is its name in the layout.
+    template <typename T> T *Find(const QString &name) const {
+        auto *widget = findChild<T *>(name);
+        Q_ASSERT_X(widget, "TMainF", qPrintable(name));
+        return widget;
+    }
 
     const Clock &clock;
     // When the running drill started, on the clock that never jumps.
