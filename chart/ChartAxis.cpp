@@ -87,7 +87,6 @@ void TCustomChartAxis::ShiftRange(double delta) {
     automatic = automaticMaximum = automaticMinimum = false;
     maximum += delta;
     minimum += delta;
-    Invalidate();
 }
 
 void TCustomChartAxis::SetAutomatic(bool value) {
