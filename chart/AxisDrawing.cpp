@@ -2,6 +2,7 @@
 #include "AxisPanel.h"
 #include "ChartAxis.h"
 #include "ChartSeries.h"
+#include "PixelRounding.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -10,8 +11,6 @@
 namespace {
 
 constexpr TColor Grey = 0x808080;
-
-int RoundPixels(double value) { return int(std::nearbyint(value)); }
 
 int LineCount(const QString &text) { return int(text.count(QLatin1Char('\r'))) + 1; }
 
@@ -241,7 +240,7 @@ void TCustomChartAxis::PlaceSeriesLabels(TAxisLabelStyle style) {
         int size = alongIsWidth ? ParentChart->TextBlockWidth(text).first
                                 : canvas.CharHeight() * LineCount(text);
         if (labelsSeparation != 0 && lastPos != -1) {
-            size += int(std::trunc(size * 0.02 * labelsSeparation));
+            size += RoundPixels(std::trunc(size * 0.02 * labelsSeparation));
             const int half = size / 2;
             const bool fits = pos >= lastPos ? pos - half >= lastPos + lastHalf
                                              : pos + half <= lastPos - lastHalf;
@@ -415,7 +414,7 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
         canvas.SetBackgroundMode(Qt::TransparentMode);
         if (GridCentered) {
             for (std::size_t k = 1; k < tickPositions.size(); ++k)
-                DrawGridLine(RoundPixels((tickPositions[k] + tickPositions[k - 1]) * 0.5));
+                DrawGridLine(RoundPixels((double(tickPositions[k]) + tickPositions[k - 1]) * 0.5));
         } else {
             for (int p : tickPositions)
                 DrawGridLine(p);
@@ -437,7 +436,7 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
     const std::size_t n = tickPositions.size();
     const int c = MinorTickCount;
     if (n > 1) {
-        const double spacing = double(tickPositions[1] - tickPositions[0]) / (c + 1);
+        const double spacing = (double(tickPositions[1]) - tickPositions[0]) / (c + 1);
         for (int j = 1; j <= c; ++j) {
             const int d = RoundPixels(j * spacing);
             minor.push_back(tickPositions[0] - d);
@@ -445,7 +444,7 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
         }
     }
     for (std::size_t k = 1; k < n; ++k) {
-        const double spacing = double(tickPositions[k] - tickPositions[k - 1]) / (c + 1);
+        const double spacing = (double(tickPositions[k]) - tickPositions[k - 1]) / (c + 1);
         for (int j = 1; j <= c; ++j)
             minor.push_back(tickPositions[k] - RoundPixels(j * spacing));
     }

@@ -1,5 +1,6 @@
 // The progress line: which pixels it sets, how a new point shows, and what a click hits.
 #include "Chart.h"
+#include "GraphLikeChart.h"
 
 #include <QImage>
 #include <algorithm>
@@ -15,44 +16,23 @@ namespace {
 
 constexpr double Minute = 1.0 / 1440;
 
-// A chart set up like the progress graph: flat, 561 x 255, a red line, 0 ... 4 minutes up.
-class FastLineTest : public ::testing::Test {
+// The progress graph's chart with 0 ... 4 minutes up.
+class FastLineTest : public GraphLikeChartTest {
 protected:
     void SetUp() override {
-        chart.resize(561, 255);
-        chart.SetView3D(false);
-        chart.Legend.SetVisible(false);
-        chart.Title.SetText({QStringLiteral("演習スピードグラフ")});
-        series->SetSeriesColor(clRed);
+        GraphLikeChartTest::SetUp();
         chart.LeftAxis.SetRange(0, 4 * Minute);
     }
 
     void Add(double x, double y) { series->AddPointXY(x, y, QString(), AutoColor); }
 
-    // A full repaint, as the window would show it.
-    QImage Picture() {
-        chart.Invalidate();
-        chart.grab();
-        return *chart.Canvas.Bitmap();
-    }
-
-    static std::vector<QPoint> RedPixels(const QImage &image) {
-        std::vector<QPoint> red;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (ToColorValue(image.pixelColor(x, y)) == clRed)
-                    red.emplace_back(x, y);
-        return red;
-    }
+    static std::vector<QPoint> RedPixels(const QImage &image) { return PixelsOf(image, clRed); }
 
     // Where the series may draw: inside the frame, and not on the row above its bottom line.
     TRect Clip() const {
         const TRect &plot = chart.PlotRect;
         return {plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1};
     }
-
-    TChart chart;
-    TFastLineSeries *series = chart.AddFastLineSeries();
 };
 
 TEST_F(FastLineTest, LineIsRedAndEndsBeforeItsLastPoint) {
