@@ -428,13 +428,14 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
             DrawTick(p, -1, -TickInnerLength);
     }
 
-    if (tickPositions.empty())
+    // A count below one asks for no minor marks, and would divide by zero below.
+    const int c = MinorTickCount;
+    if (tickPositions.empty() || c < 1)
         return;
     // Minor marks between neighbouring labels, and beyond both end labels spaced like the
     // first pair.
     std::vector<int> minor;
     const std::size_t n = tickPositions.size();
-    const int c = MinorTickCount;
     if (n > 1) {
         const double spacing = (double(tickPositions[1]) - tickPositions[0]) / (c + 1);
         for (int j = 1; j <= c; ++j) {

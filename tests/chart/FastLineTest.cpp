@@ -414,6 +414,8 @@ TEST_F(FastLineTest, AxisPixelsAgreeWithTheAxisForEveryValue) {
         axis.PixelCenter = (axis.PixelStart + axis.PixelEnd) / 2;
         const bool asX = axis.IsHorizontal;
         const TAxisPixels toPixel(axis, asX);
+        // On an axis without pixels any value will do.
+        const double perPixel = axis.PixelSize != 0 ? axis.WorkRange / axis.PixelSize : 1;
         const auto expect = [&](double value) {
             const int pixel = asX ? axis.XValueToPos(value) : axis.YValueToPos(value);
             EXPECT_EQ(toPixel(value), pixel) << round << " " << value;
@@ -423,7 +425,7 @@ TEST_F(FastLineTest, AxisPixelsAgreeWithTheAxisForEveryValue) {
             // Values on and next to half pixels, where rounding decides.
             const double half =
                 std::trunc(k % 2 ? uniform(-3000, 3000) : uniform(-2.2e9, 2.2e9)) + 0.5;
-            const double onHalf = axis.WorkMin + half * axis.WorkRange / axis.PixelSize;
+            const double onHalf = axis.WorkMin + half * perPixel;
             expect(onHalf);
             expect(std::nextafter(onHalf, inf));
             expect(std::nextafter(onHalf, -inf));
