@@ -182,8 +182,10 @@ void TCustomChartAxis::PlaceValueLabels(double s, int i) {
             return;
         v = next;
     }
-    const double lower = (WorkMin - 1e-12) / 1.000000000001;
-    for (int placed = 0; v >= lower && placed <= mostLabels; ++placed) {
+    // A label a rounding error below the lower end still belongs to it, whatever its sign; one
+    // a whole smallest step below it (the step of an empty range at 0) does not.
+    const double lower = WorkMin - 1e-12 * std::max(1.0, std::fabs(WorkMin));
+    for (int placed = 0; v > lower && placed <= mostLabels; ++placed) {
         const int pos = ValueToPos(v);
         if (labelsOnAxis || (PixelStart < pos && pos < PixelEnd)) {
             if (!TickOnLabelsOnly)

@@ -1,7 +1,9 @@
 #include "Chart.h"
 #include "ChartExceptions.h"
+#include "Differences.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -150,3 +152,49 @@ TEST_F(AxisDrawingTest, RotatedAndUpsideDownLabelsStillDraw) {
         EXPECT_FALSE(chart.BottomAxis.TickPositions().empty()) << angle;
     }
 }
+
+namespace {
+
+// A range whose lowest label lies on its lower end, and a wider range with that label inside.
+struct LowestLabel {
+    const char *name;
+    double min;
+    double max;
+    double widerMin;
+    double label;
+};
+
+void PrintTo(const LowestLabel &row, std::ostream *out) { *out << row.name; }
+
+class LowestLabelTest : public AxisDrawingTest, public ::testing::WithParamInterface<LowestLabel> {
+protected:
+    // What the bottom axis shows under the value's pixel, in its label band.
+    QImage LabelUnder(double min, double max, double value) {
+        chart.BottomAxis.SetRange(min, max);
+        const QImage image = Picture();
+        const TChartAxis &axis = chart.BottomAxis;
+        constexpr int halfWidth = 12;
+        return image.copy(axis.ValueToPos(value) - halfWidth, axis.LabelsPos, 2 * halfWidth + 1,
+                          chart.Canvas.CharHeight());
+    }
+};
+
+} // namespace
+
+TEST_P(LowestLabelTest, TheLowestEndGetsItsLabel) {
+    const LowestLabel &row = GetParam();
+    const QImage inside = LabelUnder(row.widerMin, row.max, row.label);
+    QImage blank = inside;
+    blank.fill(chart.Color());
+    ASSERT_GT(Differences(inside, blank), 0);
+    EXPECT_EQ(Differences(LabelUnder(row.min, row.max, row.label), inside), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, LowestLabelTest,
+                         ::testing::Values(LowestLabel{"AcrossZero", -10, 10, -20, -10},
+                                           LowestLabel{"BelowZero", -3, -1, -5, -3},
+                                           LowestLabel{"FromZero", 0, 10, -5, 0},
+                                           LowestLabel{"AboveZero", 3, 9, 1, 3}),
+                         [](const ::testing::TestParamInfo<LowestLabel> &info) {
+                             return info.param.name;
+                         });
