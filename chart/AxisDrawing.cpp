@@ -185,9 +185,13 @@ void TCustomChartAxis::PlaceValueLabels(double s, int i) {
     // A label a rounding error below the lower end still belongs to it, whatever its sign; one
     // a whole smallest step below it (the step of an empty range at 0) does not.
     const double lower = WorkMin - 1e-12 * std::max(1.0, std::fabs(WorkMin));
+    // Labels, and so ticks and grid lines, lie on the axis's own pixels: over a range narrower
+    // than the step, those below it would lie far beyond it. Its ends count with LabelsOnAxis.
+    const int low = std::min(PixelStart, PixelEnd);
+    const int high = std::max(PixelStart, PixelEnd);
     for (int placed = 0; v > lower && placed <= mostLabels; ++placed) {
         const int pos = ValueToPos(v);
-        if (labelsOnAxis || (PixelStart < pos && pos < PixelEnd)) {
+        if (labelsOnAxis ? low <= pos && pos <= high : low < pos && pos < high) {
             if (!TickOnLabelsOnly)
                 AddTickPosition(pos);
             if (labels)
