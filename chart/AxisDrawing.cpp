@@ -2,6 +2,7 @@
 #include "AxisPanel.h"
 #include "ChartAxis.h"
 #include "ChartSeries.h"
+#include "PixelRounding.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -10,8 +11,6 @@
 namespace {
 
 constexpr TColor Grey = 0x808080;
-
-int RoundPixels(double value) { return int(std::nearbyint(value)); }
 
 int LineCount(const QString &text) { return int(text.count(QLatin1Char('\r'))) + 1; }
 
@@ -183,10 +182,16 @@ void TCustomChartAxis::PlaceValueLabels(double s, int i) {
             return;
         v = next;
     }
-    const double lower = (WorkMin - 1e-12) / 1.000000000001;
-    for (int placed = 0; v >= lower && placed <= mostLabels; ++placed) {
+    // A label a rounding error below the lower end still belongs to it, whatever its sign; one
+    // a whole smallest step below it (the step of an empty range at 0) does not.
+    const double lower = WorkMin - 1e-12 * std::max(1.0, std::fabs(WorkMin));
+    // Labels, and so ticks and grid lines, lie on the axis's own pixels: over a range narrower
+    // than the step, those below it would lie far beyond it. Its ends count with LabelsOnAxis.
+    const int low = std::min(PixelStart, PixelEnd);
+    const int high = std::max(PixelStart, PixelEnd);
+    for (int placed = 0; v > lower && placed <= mostLabels; ++placed) {
         const int pos = ValueToPos(v);
-        if (labelsOnAxis || (PixelStart < pos && pos < PixelEnd)) {
+        if (labelsOnAxis ? low <= pos && pos <= high : low < pos && pos < high) {
             if (!TickOnLabelsOnly)
                 AddTickPosition(pos);
             if (labels)
@@ -241,7 +246,7 @@ void TCustomChartAxis::PlaceSeriesLabels(TAxisLabelStyle style) {
         int size = alongIsWidth ? ParentChart->TextBlockWidth(text).first
                                 : canvas.CharHeight() * LineCount(text);
         if (labelsSeparation != 0 && lastPos != -1) {
-            size += int(std::trunc(size * 0.02 * labelsSeparation));
+            size += RoundPixels(std::trunc(size * 0.02 * labelsSeparation));
             const int half = size / 2;
             const bool fits = pos >= lastPos ? pos - half >= lastPos + lastHalf
                                              : pos + half <= lastPos - lastHalf;
@@ -415,7 +420,7 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
         canvas.SetBackgroundMode(Qt::TransparentMode);
         if (GridCentered) {
             for (std::size_t k = 1; k < tickPositions.size(); ++k)
-                DrawGridLine(RoundPixels((tickPositions[k] + tickPositions[k - 1]) * 0.5));
+                DrawGridLine(RoundPixels((double(tickPositions[k]) + tickPositions[k - 1]) * 0.5));
         } else {
             for (int p : tickPositions)
                 DrawGridLine(p);
@@ -429,15 +434,16 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
             DrawTick(p, -1, -TickInnerLength);
     }
 
-    if (tickPositions.empty())
+    // A count below one asks for no minor marks, and would divide by zero below.
+    const int c = MinorTickCount;
+    if (tickPositions.empty() || c < 1)
         return;
     // Minor marks between neighbouring labels, and beyond both end labels spaced like the
     // first pair.
     std::vector<int> minor;
     const std::size_t n = tickPositions.size();
-    const int c = MinorTickCount;
     if (n > 1) {
-        const double spacing = double(tickPositions[1] - tickPositions[0]) / (c + 1);
+        const double spacing = (double(tickPositions[1]) - tickPositions[0]) / (c + 1);
         for (int j = 1; j <= c; ++j) {
             const int d = RoundPixels(j * spacing);
             minor.push_back(tickPositions[0] - d);
@@ -445,7 +451,7 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
         }
     }
     for (std::size_t k = 1; k < n; ++k) {
-        const double spacing = double(tickPositions[k] - tickPositions[k - 1]) / (c + 1);
+        const double spacing = (double(tickPositions[k]) - tickPositions[k - 1]) / (c + 1);
         for (int j = 1; j <= c; ++j)
             minor.push_back(tickPositions[k] - RoundPixels(j * spacing));
     }

@@ -2,6 +2,7 @@
 #include "AxisPanel.h"
 #include "ChartAxis.h"
 #include "ChartSeries.h"
+#include "PixelRounding.h"
 #include "ValueFormat.h"
 
 #include <algorithm>
@@ -23,14 +24,6 @@ constexpr int NoTableStep = 25;
 // The numeric step at least doubles every round, so going from the smallest positive double
 // to the largest finite one takes fewer rounds than this; the bound is only a safety net.
 constexpr int MaxStepRounds = 4096;
-
-// Whole pixels or labels: nearest integer, halves to the even neighbour, kept within int.
-int RoundToInt(double value) {
-    if (std::isnan(value))
-        return 0;
-    return int(std::clamp(std::nearbyint(value), double(std::numeric_limits<int>::min()),
-                          double(std::numeric_limits<int>::max())));
-}
 
 // The label count a step gives: round(range / step) as a double, so that nothing overflows.
 double LabelCount(double range, double step) { return std::nearbyint(range / step); }
@@ -101,7 +94,7 @@ double TCustomChartAxis::CalcStepForSize(int size) const {
         double room = size;
         if (labelsSeparation > 0)
             room += std::nearbyint(labelsSeparation * 0.01 * size);
-        maxLabels = RoundToInt(PixelSize / room);
+        maxLabels = RoundPixels(PixelSize / room);
     }
     return CalcStepForCount(maxLabels);
 }

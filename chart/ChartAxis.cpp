@@ -2,6 +2,7 @@
 
 #include "AxisPanel.h"
 #include "ChartExceptions.h"
+#include "PixelRounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,14 +16,11 @@ QString AngleMessage(const QString &what) {
     return QStringLiteral("%1の角度は 0 から 359 の間でなければなりません").arg(what);
 }
 
-// Whole pixels: nearest integer, halves to the even neighbour.
-int RoundPixels(double value) { return int(std::nearbyint(value)); }
-
-// A pixel offset from an end of the axis, kept within the range of a pixel coordinate.
+// A pixel offset from an end of the axis. A point far off the plot keeps its pixel as far as
+// an int reaches, so that the line towards it leaves the plot at the right slope.
 int OffsetPixel(int end, double offset) {
-    const double pixel = end + std::nearbyint(offset);
-    return int(std::clamp(pixel, double(std::numeric_limits<int>::min()),
-                          double(std::numeric_limits<int>::max())));
+    return RoundPixels(end + std::nearbyint(offset), std::numeric_limits<int>::min(),
+                       std::numeric_limits<int>::max());
 }
 
 } // namespace
@@ -87,7 +85,6 @@ void TCustomChartAxis::ShiftRange(double delta) {
     automatic = automaticMaximum = automaticMinimum = false;
     maximum += delta;
     minimum += delta;
-    Invalidate();
 }
 
 void TCustomChartAxis::SetAutomatic(bool value) {

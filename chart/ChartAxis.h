@@ -53,7 +53,8 @@ public:
     // 1e-10 apart, and turns automatic scaling off.
     void SetRange(double aMin, double aMax);
 
-    // Moves both ends by delta and fixes them there, without the checks of the setters.
+    // Moves both ends by delta and fixes them there, without the checks of the setters and
+    // without a repaint: a wheel turn of many notches shifts many times and repaints once.
     void ShiftRange(double delta);
 
     bool Automatic() const { return automatic; }

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -238,13 +239,17 @@ void TCustomChart::UndoZoom() {
     ZoomApplied = false;
 }
 
-void TCustomChart::WheelScroll(bool up) {
+void TCustomChart::ShiftVerticalAxes(bool up) {
     for (TCustomChartAxis *axis : Axes()) {
         if (axis->IsHorizontal)
             continue;
         const double delta = (axis->Maximum() - axis->Minimum()) * 3 * 0.01;
         axis->ShiftRange(up ? delta : -delta);
     }
+}
+
+void TCustomChart::WheelScroll(bool up) {
+    ShiftVerticalAxes(up);
     Invalidate();
     repaint();
 }
@@ -255,9 +260,18 @@ void TCustomChart::wheelEvent(QWheelEvent *event) {
         event->ignore();
         return;
     }
-    // Turning the wheel towards the user is a notch down; a fast turn may bring several.
-    const int notches = std::max(1, std::abs(delta) / QWheelEvent::DefaultDeltasPerStep);
-    for (int i = 0; i < notches; ++i)
-        WheelScroll(delta < 0);
     event->accept();
+    // High-resolution wheels and touchpads send a notch in parts and a fast turn brings several
+    // at once: the parts add up and every whole notch scrolls once, and what is left over, with
+    // its sign, waits for the next turn.
+    const std::int64_t angle = std::int64_t(wheelAngle) + delta;
+    const std::int64_t notches = angle / QWheelEvent::DefaultDeltasPerStep;
+    wheelAngle = int(angle % QWheelEvent::DefaultDeltasPerStep);
+    if (notches == 0)
+        return;
+    // Turning the wheel towards the user is a notch down.
+    for (std::int64_t i = 0; i < std::abs(notches); ++i)
+        ShiftVerticalAxes(notches < 0);
+    Invalidate();
+    repaint();
 }

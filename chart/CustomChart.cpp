@@ -101,9 +101,10 @@ void TCustomChart::DrawTitle(TChartTitle &title, bool atTop) {
             } else if (title.Alignment() & Qt::AlignRight) {
                 bounds.Left = bounds.Right - w;
             } else {
+                // Both ends half the width (div 2) from the middle, so an odd width loses a pixel.
                 const int middle = (bounds.Left + bounds.Right) / 2;
                 bounds.Left = middle - w / 2;
-                bounds.Right = bounds.Left + w;
+                bounds.Right = middle + w / 2;
             }
         }
         Canvas.DrawRectAt(bounds);

@@ -28,7 +28,7 @@ public:
     void ZoomTo(double leftMin, double leftMax, double rightMin, double rightMax, double topMin,
                 double topMax, double bottomMin, double bottomMax);
     void UndoZoom();
-    // A wheel notch shifts the vertical axes by 3 percent of their range.
+    // A wheel notch shifts the vertical axes by 3 percent of their range and repaints.
     void WheelScroll(bool up);
 
     TChartTitle Title{this};
@@ -88,9 +88,13 @@ protected:
 private:
     void SetWallBrush(TColor color, TBrushStyle style, TColor background);
     bool BackgroundClicked();
+    // One notch of WheelScroll without the repaint.
+    void ShiftVerticalAxes(bool up);
     // The frame of the drag, onto the picture the window shows or, during a paint, into it.
     void ToggleZoomFrame();
     std::array<TCustomChartAxis *, 4> SideAxes() {
         return {&TopAxis, &BottomAxis, &LeftAxis, &RightAxis};
     }
+    // The wheel's turn short of a whole notch, in angle units (120 a notch), signed.
+    int wheelAngle = 0;
 };

@@ -328,12 +328,15 @@ private:
 } // namespace
 
 TAxisPixels::TAxisPixels(const TCustomChartAxis &axis, bool asX) : axis(axis), asX(asX) {
+    // An empty range puts every value at the axis's centre, which the axis does itself.
+    if (axis.WorkRange == 0)
+        return;
     workMin = axis.WorkMin;
     scale = axis.PixelSize / axis.WorkRange;
     // The error bound holds for a normal (or zero) scale, and with a plot of sane size no offset
     // the axis would overflow to infinity comes out small; anything else goes through the axis.
-    direct = axis.WorkRange != 0 && std::isfinite(scale) &&
-             (scale == 0 || std::fabs(scale) >= 1e-290) && std::abs(axis.PixelSize) <= 1 << 24;
+    direct = std::isfinite(scale) && (scale == 0 || std::fabs(scale) >= 1e-290) &&
+             std::abs(axis.PixelSize) <= 1 << 24;
     // The axis counts from PixelEnd for x on an inverted axis and for y on an upright one.
     fromEnd = asX == axis.Inverted();
     origin = fromEnd ? axis.PixelEnd : axis.PixelStart;

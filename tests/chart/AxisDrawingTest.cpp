@@ -1,7 +1,9 @@
 #include "Chart.h"
 #include "ChartExceptions.h"
+#include "Differences.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -150,3 +152,119 @@ TEST_F(AxisDrawingTest, RotatedAndUpsideDownLabelsStillDraw) {
         EXPECT_FALSE(chart.BottomAxis.TickPositions().empty()) << angle;
     }
 }
+
+namespace {
+
+// A range whose lowest label lies on its lower end, and a wider range with that label inside.
+struct LowestLabel {
+    const char *name;
+    double min;
+    double max;
+    double widerMin;
+    double label;
+};
+
+void PrintTo(const LowestLabel &row, std::ostream *out) { *out << row.name; }
+
+class LowestLabelTest : public AxisDrawingTest, public ::testing::WithParamInterface<LowestLabel> {
+protected:
+    // What the bottom axis shows under the value's pixel, in its label band.
+    QImage LabelUnder(double min, double max, double value) {
+        chart.BottomAxis.SetRange(min, max);
+        const QImage image = Picture();
+        const TChartAxis &axis = chart.BottomAxis;
+        constexpr int halfWidth = 12;
+        return image.copy(axis.ValueToPos(value) - halfWidth, axis.LabelsPos, 2 * halfWidth + 1,
+                          chart.Canvas.CharHeight());
+    }
+};
+
+} // namespace
+
+TEST_P(LowestLabelTest, TheLowestEndGetsItsLabel) {
+    const LowestLabel &row = GetParam();
+    const QImage inside = LabelUnder(row.widerMin, row.max, row.label);
+    QImage blank = inside;
+    blank.fill(chart.Color());
+    ASSERT_GT(Differences(inside, blank), 0);
+    EXPECT_EQ(Differences(LabelUnder(row.min, row.max, row.label), inside), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, LowestLabelTest,
+                         ::testing::Values(LowestLabel{"AcrossZero", -10, 10, -20, -10},
+                                           LowestLabel{"BelowZero", -3, -1, -5, -3},
+                                           LowestLabel{"FromZero", 0, 10, -5, 0},
+                                           LowestLabel{"AboveZero", 3, 9, 1, 3}),
+                         [](const ::testing::TestParamInfo<LowestLabel> &info) {
+                             return info.param.name;
+                         });
+
+namespace {
+
+// An axis over a range far narrower than a label step, over all or part of the plot.
+struct TinyRange {
+    const char *name;
+    bool horizontal;
+    double from;
+    double width;
+    double startPosition;
+    double endPosition;
+};
+
+void PrintTo(const TinyRange &row, std::ostream *out) { *out << row.name; }
+
+class TinyRangeTest : public AxisDrawingTest, public ::testing::WithParamInterface<TinyRange> {
+protected:
+    TChartAxis &Axis() { return GetParam().horizontal ? chart.BottomAxis : chart.LeftAxis; }
+
+    // A line over the range from ... from + width of the axis, and 1 ... 2 of the other one.
+    QImage PictureOver(double width) {
+        const double from = GetParam().from;
+        const bool horizontal = GetParam().horizontal;
+        series->ClearPoints();
+        series->AddPointXY(horizontal ? from : 1, horizontal ? 1 : from, QString(), AutoColor);
+        series->AddPointXY(horizontal ? from + width : 2, horizontal ? 2 : from + width, QString(),
+                           AutoColor);
+        return Picture();
+    }
+
+    // How many pixels of two pictures differ beyond both ends of the axis, leaving room for the
+    // labels on the ends to reach over them.
+    int DifferencesBeyondTheEnds(const QImage &a, const QImage &b) {
+        const TChartAxis &axis = Axis();
+        chart.UseFont(axis.LabelsFont);
+        const int widest = std::max(chart.TextBlockWidth(axis.LabelText(axis.WorkMin)).first,
+                                    chart.TextBlockWidth(axis.LabelText(axis.WorkMax)).first);
+        const int reach = (axis.IsHorizontal ? widest : chart.Canvas.CharHeight()) / 2;
+        const int before = axis.PixelStart - reach;
+        const int after = axis.PixelEnd + reach + 1;
+        const QRect all = a.rect();
+        const QRect beyond[] = {axis.IsHorizontal ? QRect(0, 0, before, all.height())
+                                                  : QRect(0, 0, all.width(), before),
+                                axis.IsHorizontal ? QRect(after, 0, all.width(), all.height())
+                                                  : QRect(0, after, all.width(), all.height())};
+        int count = 0;
+        for (const QRect &part : beyond)
+            count += Differences(a.copy(part), b.copy(part));
+        return count;
+    }
+};
+
+} // namespace
+
+TEST_P(TinyRangeTest, NoLabelTickOrGridLineLiesBeyondTheAxis) {
+    Axis().SetStartPosition(GetParam().startPosition);
+    Axis().SetEndPosition(GetParam().endPosition);
+    const QImage plain = PictureOver(1);
+    const TRect plot = chart.PlotRect;
+    const QImage tiny = PictureOver(GetParam().width);
+    ASSERT_EQ(chart.PlotRect, plot);
+    EXPECT_EQ(DifferencesBeyondTheEnds(tiny, plain), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Axes, TinyRangeTest,
+    ::testing::Values(TinyRange{"BottomOverTheWholePlot", true, -1000, 1e-11, 0, 100},
+                      TinyRange{"BottomOverTheRightHalf", true, 1000, 1e-10, 50, 100},
+                      TinyRange{"LeftOverTheUpperHalf", false, -1000, 1e-10, 0, 50}),
+    [](const ::testing::TestParamInfo<TinyRange> &info) { return info.param.name; });

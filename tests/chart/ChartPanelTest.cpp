@@ -2,6 +2,7 @@
 
 #include <QPalette>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -173,3 +174,60 @@ TEST_F(ChartPanelTest, TextBlocksCountLinesAndTheWidestOne) {
     EXPECT_EQ(chart.TextBlockWidth(QStringLiteral("wider line\r")), std::make_pair(wide, 1));
     EXPECT_EQ(chart.TextBlockWidth(QString()).second, 1);
 }
+
+namespace {
+
+// A centred title in a box fitted to its text: a frame or a filled background, and a box width
+// (the widest line and one "W") that is odd or even.
+struct TitleBox {
+    const char *name;
+    bool framed;
+    bool oddWidth;
+};
+
+void PrintTo(const TitleBox &row, std::ostream *out) { *out << row.name; }
+
+class TitleBoxTest : public ChartPanelTest, public ::testing::WithParamInterface<TitleBox> {};
+
+} // namespace
+
+TEST_P(TitleBoxTest, ACentredBoxReachesHalfItsWidthEitherWayFromTheMiddle) {
+    chart.UseFont(chart.Title.Font);
+    const QString letters = QStringLiteral("The quick brown fox");
+    int width = 0;
+    QString text;
+    for (const QChar letter : letters) {
+        text += letter;
+        width = chart.Canvas.MeasureWidth(text) + chart.Canvas.MeasureWidth(QStringLiteral("W"));
+        if (width % 2 == int(GetParam().oddWidth))
+            break;
+    }
+    ASSERT_EQ(width % 2, int(GetParam().oddWidth));
+    chart.Title.SetText({text});
+    if (GetParam().framed) {
+        chart.Title.Frame.SetVisible(true);
+        chart.Title.Frame.SetColor(clLime);
+    } else {
+        chart.Title.Brush.SetColor(clLime);
+    }
+    const QImage image = Picture();
+    // The box's top edge, from its first to its last pixel.
+    int first = image.width();
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        if (Pixel(image, x, chart.Title.TitleBounds.Top) == clLime) {
+            first = std::min(first, x);
+            last = std::max(last, x);
+        }
+    }
+    const TRect &plot = chart.PlotBeforeContents;
+    const int middle = (plot.Left + plot.Right) / 2;
+    EXPECT_EQ(first, middle - width / 2);
+    EXPECT_EQ(last + 1, middle + width / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, TitleBoxTest,
+    ::testing::Values(TitleBox{"FramedOdd", true, true}, TitleBox{"FramedEven", true, false},
+                      TitleBox{"FilledOdd", false, true}, TitleBox{"FilledEven", false, false}),
+    [](const ::testing::TestParamInfo<TitleBox> &info) { return info.param.name; });

@@ -1,5 +1,6 @@
 // The progress line: which pixels it sets, how a new point shows, and what a click hits.
 #include "Chart.h"
+#include "GraphLikeChart.h"
 
 #include <QImage>
 #include <algorithm>
@@ -15,44 +16,23 @@ namespace {
 
 constexpr double Minute = 1.0 / 1440;
 
-// A chart set up like the progress graph: flat, 561 x 255, a red line, 0 ... 4 minutes up.
-class FastLineTest : public ::testing::Test {
+// The progress graph's chart with 0 ... 4 minutes up.
+class FastLineTest : public GraphLikeChartTest {
 protected:
     void SetUp() override {
-        chart.resize(561, 255);
-        chart.SetView3D(false);
-        chart.Legend.SetVisible(false);
-        chart.Title.SetText({QStringLiteral("演習スピードグラフ")});
-        series->SetSeriesColor(clRed);
+        GraphLikeChartTest::SetUp();
         chart.LeftAxis.SetRange(0, 4 * Minute);
     }
 
     void Add(double x, double y) { series->AddPointXY(x, y, QString(), AutoColor); }
 
-    // A full repaint, as the window would show it.
-    QImage Picture() {
-        chart.Invalidate();
-        chart.grab();
-        return *chart.Canvas.Bitmap();
-    }
-
-    static std::vector<QPoint> RedPixels(const QImage &image) {
-        std::vector<QPoint> red;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (ToColorValue(image.pixelColor(x, y)) == clRed)
-                    red.emplace_back(x, y);
-        return red;
-    }
+    static std::vector<QPoint> RedPixels(const QImage &image) { return PixelsOf(image, clRed); }
 
     // Where the series may draw: inside the frame, and not on the row above its bottom line.
     TRect Clip() const {
         const TRect &plot = chart.PlotRect;
         return {plot.Left + 1, plot.Top + 1, plot.Right, plot.Bottom - 1};
     }
-
-    TChart chart;
-    TFastLineSeries *series = chart.AddFastLineSeries();
 };
 
 TEST_F(FastLineTest, LineIsRedAndEndsBeforeItsLastPoint) {
@@ -434,6 +414,8 @@ TEST_F(FastLineTest, AxisPixelsAgreeWithTheAxisForEveryValue) {
         axis.PixelCenter = (axis.PixelStart + axis.PixelEnd) / 2;
         const bool asX = axis.IsHorizontal;
         const TAxisPixels toPixel(axis, asX);
+        // On an axis without pixels any value will do.
+        const double perPixel = axis.PixelSize != 0 ? axis.WorkRange / axis.PixelSize : 1;
         const auto expect = [&](double value) {
             const int pixel = asX ? axis.XValueToPos(value) : axis.YValueToPos(value);
             EXPECT_EQ(toPixel(value), pixel) << round << " " << value;
@@ -443,7 +425,7 @@ TEST_F(FastLineTest, AxisPixelsAgreeWithTheAxisForEveryValue) {
             // Values on and next to half pixels, where rounding decides.
             const double half =
                 std::trunc(k % 2 ? uniform(-3000, 3000) : uniform(-2.2e9, 2.2e9)) + 0.5;
-            const double onHalf = axis.WorkMin + half * axis.WorkRange / axis.PixelSize;
+            const double onHalf = axis.WorkMin + half * perPixel;
             expect(onHalf);
             expect(std::nextafter(onHalf, inf));
             expect(std::nextafter(onHalf, -inf));

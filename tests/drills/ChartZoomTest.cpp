@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <vector>
 
 namespace {
 
@@ -21,6 +22,13 @@ protected:
         QTest::mouseMove(chart, to);
         QTest::mouseRelease(chart, button, {}, to);
         Picture();
+    }
+
+    // A turn of the wheel over the plot by delta (120 a notch; negative: towards the user).
+    void Wheel(int delta) {
+        QWheelEvent event(QPointF(200, 100), chart->mapToGlobal(QPointF(200, 100)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(chart, &event);
     }
 
     // The left axis's range as the user sees it.
@@ -135,25 +143,20 @@ TEST_F(ChartZoomTest, ADragMayStartOnTheBottomAxisLabels) {
 }
 
 TEST_F(ChartZoomTest, WheelNotchesShiftTheVerticalRange) {
-    const auto notch = [this](int delta) {
-        QWheelEvent event(QPointF(200, 100), chart->mapToGlobal(QPointF(200, 100)), QPoint(),
-                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(chart, &event);
-    };
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const int paints = chart->FullPaints;
-    notch(-120);                              // down: both ends rise by 3 percent
+    Wheel(-120);                              // down: both ends rise by 3 percent
     EXPECT_EQ(chart->FullPaints, paints + 1); // painted at once
     EXPECT_DOUBLE_EQ(chart->LeftAxis.Minimum(), 7.2 / 86400);
     EXPECT_DOUBLE_EQ(chart->LeftAxis.Maximum(), (240 + 7.2) / 86400);
-    notch(120);
+    Wheel(120);
     EXPECT_NEAR(chart->LeftAxis.Minimum(), 0, 1e-15);
     EXPECT_DOUBLE_EQ(chart->LeftAxis.Maximum(), 1.0 / 360);
     EXPECT_DOUBLE_EQ(chart->BottomAxis.Maximum(), 5); // the horizontal axis stays
 
     // An undo after zoom and wheel brings back the scales from before the zoom.
     Drag({100, 60}, {200, 160});
-    notch(-120);
+    Wheel(-120);
     Drag({200, 160}, {100, 60});
     EXPECT_EQ(chart->LeftAxis.Maximum(), 1.0 / 360);
     EXPECT_NEAR(chart->LeftAxis.Minimum(), 0, 1e-15);
@@ -179,3 +182,41 @@ TEST_F(ChartZoomTest, PointingAtTheLineTellsTheNearestDrillAndChangesNothing) {
     EXPECT_EQ(LeftRange(), std::make_pair(0.0, 1.0 / 360));
     EXPECT_EQ(Picture(), before);
 }
+
+namespace {
+
+// Turns of the wheel in the parts a high-resolution wheel or a touchpad sends, and the whole
+// notches they add up to.
+struct WheelTurns {
+    const char *name;
+    std::vector<int> deltas;
+    int notchesDown;
+    int paints;
+};
+
+void PrintTo(const WheelTurns &turns, std::ostream *out) { *out << turns.name; }
+
+class WheelTurnsTest : public ChartZoomTest, public ::testing::WithParamInterface<WheelTurns> {};
+
+} // namespace
+
+TEST_P(WheelTurnsTest, EveryWholeNotchScrollsAndEachTurnRepaintsAtMostOnce) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const int paints = chart->FullPaints;
+    for (int delta : GetParam().deltas)
+        Wheel(delta);
+    EXPECT_EQ(chart->FullPaints, paints + GetParam().paints);
+    // A notch down raises both ends of the 0 ... 4 minute range by 7.2 seconds.
+    const double shift = GetParam().notchesDown * 7.2 / 86400;
+    EXPECT_NEAR(chart->LeftAxis.Minimum(), shift, 1e-12);
+    EXPECT_NEAR(chart->LeftAxis.Maximum(), 1.0 / 360 + shift, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wheel, WheelTurnsTest,
+    ::testing::Values(WheelTurns{"OneNotchInEightParts", {15, 15, 15, 15, 15, 15, 15, 15}, -1, 1},
+                      WheelTurns{"SevenEighthsOfANotch", {15, 15, 15, 15, 15, 15, 15}, 0, 0},
+                      WheelTurns{"BackAndForth", {60, -30, 90}, -1, 1},
+                      WheelTurns{"ThreeNotchesAtOnce", {-360}, 3, 1},
+                      WheelTurns{"AThousandNotchesAndAPartTurnedBack", {-120007, 7}, 1000, 1}),
+    [](const ::testing::TestParamInfo<WheelTurns> &info) { return info.param.name; });
