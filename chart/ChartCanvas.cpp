@@ -1,6 +1,7 @@
 #include "ChartCanvas.h"
 
 #include "LineWalk.h"
+#include "TurnedText.h"
 
 #include <QPaintDevice>
 #include <QWidget>
@@ -540,6 +541,15 @@ void TChartCanvas::WriteText(int x, int y, int angle, const QString &text) {
     SelectPen(out, TPainterPen::Text);
     if (angle == 0) {
         out.drawText(x + dx, y + dy, text);
+        return;
+    }
+    if (IsQuarterTurn(angle)) {
+        // The glyphs' bounding rectangle holds their pixels at the metrics' resolution; one
+        // pixel more on every side for glyphs drawn finer on a device of a higher ratio.
+        const QRect box =
+            (metrics.boundingRect(text) | QRect(0, -metrics.ascent(), width, metrics.height()))
+                .adjusted(-1, -1, 1, 1);
+        WriteTurnedText(out, {x, y}, {x + dx, y + dy}, box, angle, text);
         return;
     }
     out.translate(x, y);

@@ -1,4 +1,6 @@
 #include "ChartCanvas.h"
+#include "Differences.h"
+#include "Turned.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -363,6 +365,49 @@ TEST_F(TextTest, RotatedTextTurnsCounterClockwiseAboutItsReferencePoint) {
     canvas.OutRotatedText(100, 60, 450, blanks + QStringLiteral("WW"));
     EXPECT_LE(InkBounds(image, clWhite).bottom(), 61);
     EXPECT_LT(InkBounds(image, clWhite).right(), 100);
+}
+
+// A square picture at a ratio with a text written at its centre, upright or turned, over a
+// green square centred there, so that what lies under the text shows.
+QImage WrittenAtTheCentre(qreal ratio, int angle, Qt::Alignment alignment) {
+    constexpr int Side = 160;
+    QImage image(QSize(Side, Side) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    TChartCanvas3D canvas;
+    canvas.SetTarget(&image);
+    canvas.Brush() = {Green, bsSolid};
+    canvas.FillArea({60, 60, 100, 100});
+    canvas.Font().Font = ChartFont();
+    canvas.Font().Color = clRed;
+    canvas.SetAlignment(alignment);
+    const QString text = QStringLiteral("演習時間Wg");
+    if (angle == 0)
+        canvas.OutText(Side / 2, Side / 2, text);
+    else
+        canvas.OutRotatedText(Side / 2, Side / 2, angle, text);
+    canvas.SetTarget(nullptr);
+    return image;
+}
+
+// Quarter and half turns move the upright text's pixels whole, so that turned text is as crisp
+// as upright text and takes the place the turned letters would.
+TEST(ChartCanvas, TextTurnedByQuartersIsTheUprightTextTurned) {
+    const Qt::Alignment alignments[] = {Qt::AlignHCenter | Qt::AlignBottom,
+                                        Qt::AlignLeft | Qt::AlignTop,
+                                        Qt::AlignRight | Qt::AlignBaseline};
+    for (const qreal ratio : {1.0, 1.25, 2.0})
+        for (const Qt::Alignment alignment : alignments) {
+            const QImage upright = WrittenAtTheCentre(ratio, 0, alignment);
+            ASSERT_GT(CountOf(upright, clRed), 100);
+            for (const int angle : {90, 180, 270}) {
+                SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", alignment "
+                                                << alignment.toInt() << ", angle " << angle);
+                EXPECT_EQ(Differences(WrittenAtTheCentre(ratio, angle, alignment),
+                                      Turned(upright, angle)),
+                          0);
+            }
+        }
 }
 
 TEST(ChartCanvas, PaintCycleReusesTheBitmapUntilTheSizeChanges) {

@@ -1,5 +1,7 @@
 #include "ProgressChart.h"
 #include "Chart.h"
+#include "Differences.h"
+#include "Turned.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -45,6 +47,29 @@ protected:
                 if (image.pixelColor(x, y) != face)
                     return true;
         return false;
+    }
+
+    // The smallest rectangle holding the area's pixels that are not `background`.
+    static QRect InkBounds(const QImage &image, const QRect &area, const QColor &background) {
+        QRect bounds;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixelColor(x, y) != background)
+                    bounds |= QRect(x, y, 1, 1);
+        return bounds;
+    }
+
+    // The area's pixels that are not `background`, black on white, cut to their bounds.
+    static QImage InkOf(const QImage &image, const QRect &area, const QColor &background) {
+        const QRect bounds = InkBounds(image, area, background);
+        QImage ink(bounds.size(), QImage::Format_RGB32);
+        for (int y = 0; y < ink.height(); ++y)
+            for (int x = 0; x < ink.width(); ++x)
+                ink.setPixel(x, y,
+                             image.pixelColor(bounds.topLeft() + QPoint(x, y)) != background
+                                 ? qRgb(0, 0, 0)
+                                 : qRgb(255, 255, 255));
+        return ink;
     }
 
     TChart chart;
@@ -93,6 +118,37 @@ TEST_F(ProgressChartTest, TheLeftAxisDrawsItsLineAndTitleOnly) {
     // The plot lost the title band and the tick band on the left.
     chart.UseFont(left.Title.Font);
     EXPECT_EQ(chart.PlotRect.Left, 17 + chart.Canvas.CharHeight() + 6);
+}
+
+TEST_F(ProgressChartTest, TheLeftTitleIsTheUprightTitleTurnedInItsBand) {
+    const QImage image = Picture();
+    const TChartAxis &left = chart.LeftAxis;
+    const QString caption = left.Title.Caption();
+    chart.UseFont(left.Title.Font);
+    const int h = chart.Canvas.CharHeight();
+    const int w = chart.Canvas.MeasureWidth(caption);
+    // Between the panel's frame and the axis line only the title draws; it stays in the band
+    // laid out for it, one line high left of TitlePos, as long as the caption and centred on
+    // the axis.
+    const QRect strip(QPoint(2, chart.PlotRect.Top),
+                      QPoint(left.AxisPos - 2, chart.PlotRect.Bottom - 1));
+    const QRect band(left.TitlePos - h, left.PixelCenter - (w - w / 2), h, w);
+    const QRect inked = InkBounds(image, strip, chart.Color());
+    ASSERT_FALSE(inked.isEmpty());
+    EXPECT_TRUE(band.contains(inked));
+
+    // It reads as the same caption written upright, turned a quarter.
+    QImage upright(3 * w, 3 * h, QImage::Format_RGB32);
+    upright.fill(Qt::white);
+    TChartCanvas3D canvas;
+    canvas.SetTarget(&upright);
+    canvas.Font().Font = left.Title.Font.Font();
+    canvas.Font().Color = left.Title.Font.Color();
+    canvas.OutText(w, h, caption);
+    canvas.SetTarget(nullptr);
+    EXPECT_EQ(Differences(InkOf(image, strip, chart.Color()),
+                          Turned(InkOf(upright, upright.rect(), Qt::white), 90)),
+              0);
 }
 
 TEST_F(ProgressChartTest, TwoDrillsLabelBothEndsWithThreeMinorTicksBetween) {
