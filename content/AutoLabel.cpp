@@ -1,10 +1,13 @@
 #include "AutoLabel.h"
 
+#include "AlertLabelAccessible.h"
+
 #include <QEvent>
 #include <algorithm>
 #include <utility>
 
 AutoLabel::AutoLabel(QWidget *parent, Qt::Alignment anchor) : QLabel(parent), anchor(anchor) {
+    InstallAlertLabelAccessibility();
     setAlignment(anchor | Qt::AlignVCenter);
 }
 

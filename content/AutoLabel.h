@@ -21,6 +21,9 @@ public:
     void SqueezeInto(int layoutWidth);
     // Brings the size up to date with the text now, shown or not.
     void EnsureFitted();
+    // A message line: screen readers take it for an alert and speak its text when it changes.
+    bool IsAlert() const { return alert; }
+    void SetAlert(bool on) { alert = on; }
 
 protected:
     bool event(QEvent *event) override;
@@ -33,4 +36,5 @@ private:
     Qt::Alignment anchor;
     bool fitPending = false;
     int squeezeWidth = 0;
+    bool alert = false;
 };

@@ -71,6 +71,8 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
     Min2Lbl = Find<AutoLabel>("Min2Lbl");
     ExamBtn2 = Find<TagButton>("ExamBtn2");
     AlarmLbl2 = Find<AutoLabel>("AlarmLbl2");
+    AlarmLbl->SetAlert(true);
+    AlarmLbl2->SetAlert(true);
     const ProgressGraph graph = AttachProgressGraph(Find<QWidget>("Chart1"));
     Chart1 = graph.Chart;
     Series1 = graph.Series;

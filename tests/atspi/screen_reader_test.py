@@ -89,7 +89,8 @@ def answer(cells):
 def main(program):
     pyatspi.Registry.registerEventListener(
         listen, "object:state-changed:checked", "object:property-change:accessible-name",
-        "object:property-change:accessible-description", "object:children-changed")
+        "object:property-change:accessible-description", "object:children-changed",
+        "object:state-changed:selected")
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     process = subprocess.Popen([program], env=environment)
     try:
@@ -117,7 +118,7 @@ def main(program):
         press(window, "演習開始", (pyatspi.ROLE_PUSH_BUTTON, "演習終了"))
         cells = [c for c in find_all(window, pyatspi.ROLE_CHECK_BOX) if CELL_NAME.match(c.name)]
         answer(cells)
-        press(window, "演習終了", (pyatspi.ROLE_LABEL, "全問正解オメデトウ！"))
+        press(window, "演習終了", (pyatspi.ROLE_ALERT, "全問正解オメデトウ！"))
         print("drill: 全問正解オメデトウ！")
         time_label = find(window, pyatspi.ROLE_LABEL, TIME)
         print(f"time: {time_label.name}")
@@ -134,7 +135,9 @@ def main(program):
         kinds = {(event, role) for event, role, _ in heard}
         for expected in [("object:state-changed:checked", "check box"),
                          ("object:property-change:accessible-description", "check box"),
-                         ("object:property-change:accessible-name", "label")]:
+                         ("object:property-change:accessible-name", "label"),  # the time
+                         ("object:property-change:accessible-name", "alert"),  # the message
+                         ("object:state-changed:selected", "page tab")]:  # the table shown
             assert expected in kinds, f"never heard {expected}: {sorted(kinds)}"
         assert any(event.startswith("object:children-changed") and role == "chart"
                    for event, role, _ in heard), "the graph's new entry was not announced"

@@ -109,6 +109,7 @@ TEST_F(DrillTest, AScreenReaderDoesTheTimedDrillAndReadsItsTimeWithoutMouseOrKey
 
     clock.Advance(std::chrono::milliseconds(83'456));
     PressByAction(window.ExamBtn);
+    EXPECT_EQ(Of(window.AlarmLbl)->role(), QAccessible::AlertMessage);
     EXPECT_EQ(Of(window.AlarmLbl)->text(QAccessible::Name), "全問正解オメデトウ！");
     EXPECT_EQ(Of(window.TimeLbl)->text(QAccessible::Name), "01:23.456");
     EXPECT_EQ(Of(window.HFrs[48]->H0Pnl)->text(QAccessible::Description), "正解");
