@@ -1,5 +1,6 @@
 #include "AlertLabelAccessible.h"
 
+#include "AccessibleFactory.h"
 #include "AutoLabel.h"
 
 #include <QAccessibleWidget>
@@ -21,18 +22,12 @@ public:
 };
 
 // Other labels are left to Qt's own label support.
-QAccessibleInterface *AlertLabelFactory(const QString &className, QObject *object) {
-    auto *label =
-        className == QLatin1String("AutoLabel") ? qobject_cast<AutoLabel *>(object) : nullptr;
-    return label && label->IsAlert() ? new AlertLabelAccessible(label) : nullptr;
+QAccessibleInterface *MakeAlertLabelAccessible(AutoLabel *label) {
+    return label->IsAlert() ? new AlertLabelAccessible(label) : nullptr;
 }
 
 } // namespace
 
 void InstallAlertLabelAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(AlertLabelFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    InstallAccessibleFactory<AutoLabel, MakeAlertLabelAccessible>();
 }

@@ -1,5 +1,6 @@
 #include "PanelAccessible.h"
 
+#include "AccessibleFactory.h"
 #include "Panel.h"
 
 #include <QAccessibleWidget>
@@ -48,18 +49,8 @@ private:
     Panel *Cell() const { return static_cast<Panel *>(widget()); }
 };
 
-QAccessibleInterface *PanelFactory(const QString &className, QObject *object) {
-    if (className == QLatin1String("Panel") && object && object->isWidgetType())
-        return new PanelAccessible(static_cast<Panel *>(object));
-    return nullptr;
-}
+QAccessibleInterface *MakePanelAccessible(Panel *panel) { return new PanelAccessible(panel); }
 
 } // namespace
 
-void InstallPanelAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(PanelFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
+void InstallPanelAccessibility() { InstallAccessibleFactory<Panel, MakePanelAccessible>(); }

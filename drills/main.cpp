@@ -1,5 +1,6 @@
 #include "main.h"
 
+#include "AccessibleFactory.h"
 #include "AutoLabel.h"
 #include "DecHexFr.h"
 #include "HexFr.h"
@@ -19,10 +20,8 @@
 namespace {
 
 // A plain widget is a filler to screen readers; this one is the program's window.
-QAccessibleInterface *MainWindowFactory(const QString &className, QObject *object) {
-    if (className == QLatin1String("TMainF") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
+QAccessibleInterface *MakeMainWindowAccessible(TMainF *window) {
+    return new QAccessibleWidget(window, QAccessible::Window);
 }
 
 QWidget *MakeCustomWidget(const WidgetRow &row, QWidget *parent) {
@@ -48,11 +47,7 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock(clock) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(MainWindowFactory);
-        return true;
-    }();
-    Q_UNUSED(accessible);
+    InstallAccessibleFactory<TMainF, MakeMainWindowAccessible>();
     setObjectName(QStringLiteral("MainF"));
     setWindowTitle(MainCaption);
     setFont(MakeFont(WindowFont));
