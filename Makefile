@@ -82,7 +82,8 @@ fuzz:
 # benchmark links, and start-up and idle memory against a minimal window, measured on a real
 # X server (Xvfb); a Release build. Prints the figures, then the ratios as tables.
 bench:
-	@tools/install-deps.sh libqcustomplot-dev libqcustomplot2.1-qt6 qt6-charts-dev python3 xvfb xauth
+	@tools/install-deps.sh libqcustomplot-dev libqcustomplot2.1-qt6 qt6-charts-dev libqt6opengl6-dev \
+	    python3 xvfb xauth
 	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DRADIXTREK_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS) --target chart_bench startup_bench
 	@mkdir -p -m 700 $(BENCH_DIR)/runtime
