@@ -1,4 +1,5 @@
 // The progress line: which pixels it sets, how a new point shows, and what a click hits.
+#include "AxisPixels.h"
 #include "Chart.h"
 #include "GraphLikeChart.h"
 
@@ -413,7 +414,7 @@ TEST_F(FastLineTest, AxisPixelsAgreeWithTheAxisForEveryValue) {
         axis.PixelEnd = axis.PixelStart + axis.PixelSize;
         axis.PixelCenter = (axis.PixelStart + axis.PixelEnd) / 2;
         const bool asX = axis.IsHorizontal;
-        const TAxisPixels toPixel(axis, asX);
+        const TAxisPixels<> toPixel(axis, asX);
         // On an axis without pixels any value will do.
         const double perPixel = axis.PixelSize != 0 ? axis.WorkRange / axis.PixelSize : 1;
         const auto expect = [&](double value) {
