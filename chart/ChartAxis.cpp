@@ -28,17 +28,11 @@ int OffsetPixel(int end, double offset) {
 void TChartAxisTitle::SetAngle(int value) {
     if (value < 0 || value > 359)
         throw ChartException(AngleMessage(QStringLiteral("軸タイトル")));
-    if (value == angle)
-        return;
-    angle = value;
-    Axis->Invalidate();
+    StoreChanged(angle, value, [this] { Axis->Invalidate(); });
 }
 
 void TChartAxisTitle::SetCaption(const QString &value) {
-    if (value == caption)
-        return;
-    caption = value;
-    Axis->Invalidate();
+    StoreChanged(caption, value, [this] { Axis->Invalidate(); });
 }
 
 TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel *chart, bool horizontal, bool farSide,

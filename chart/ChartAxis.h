@@ -2,6 +2,7 @@
 
 #include "ChartFont.h"
 #include "ChartPen.h"
+#include "StoreChanged.h"
 
 #include <QString>
 #include <array>
@@ -196,10 +197,7 @@ public:
 
 protected:
     template <typename T> void Store(T &field, const T &value) {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        StoreChanged(field, value, [this] { Invalidate(); });
     }
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartCanvas.h"
+#include "StoreChanged.h"
 
 #include <QColor>
 #include <QWidget>
@@ -94,10 +95,7 @@ protected:
     virtual void DrawContents();
     void PaintBackground(const TRect &bounds);
     template <typename T> void SetAndInvalidate(T &field, const T &value) {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        StoreChanged(field, value, [this] { Invalidate(); });
     }
     // On at the end of the most derived constructor, so that setting defaults does not paint.
     void SetRepaintEnabled(bool on) { repaintEnabled = on; }

@@ -1,6 +1,7 @@
 #include "Chart.h"
 
 #include <QPalette>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -135,6 +136,35 @@ TEST_F(ChartPanelTest, UnchangedRepaintsOnlyCopyThePicture) {
     chart.SetMarginLeft(3);
     chart.grab();
     EXPECT_EQ(chart.FullPaints, full + 1);
+}
+
+TEST_F(ChartPanelTest, EverySetterRepaintsOnlyWhenItChangesTheValue) {
+    TChartSeries &series = *chart.SeriesList().front();
+    // For each kind of chart object, writing what a property holds and then something else.
+    const struct {
+        const char *name;
+        std::function<void(bool change)> set;
+    } cases[] = {
+        {"panel", [&](bool c) { chart.SetMarginTop(chart.MarginTop() + c); }},
+        {"axis", [&](bool c) { chart.LeftAxis.SetInverted(chart.LeftAxis.Inverted() != c); }},
+        {"axis title",
+         [&](bool c) { chart.LeftAxis.Title.SetAngle(c ? 180 : chart.LeftAxis.Title.Angle()); }},
+        {"title", [&](bool c) { chart.Title.SetAdjustFrame(chart.Title.AdjustFrame() != c); }},
+        {"brush", [&](bool c) { chart.Title.Brush.SetColor(c ? clLime : AutoColor); }},
+        {"wall", [&](bool c) { chart.BackWall.SetColor(c ? clLime : AutoColor); }},
+        {"legend", [&](bool c) { chart.Legend.SetVisible(c); }},
+        {"pen", [&](bool c) { chart.BottomAxis.Grid.SetWidth(1 + c); }},
+        {"font", [&](bool c) { chart.Title.Font.SetSize(chart.Title.Font.Size() + c); }},
+        {"series", [&](bool c) { series.SetActive(!c); }},
+        {"values", [&](bool c) { series.YValues.SetMultiplier(1 + c); }},
+    };
+    for (const auto &setter : cases) {
+        chart.grab();
+        setter.set(false);
+        EXPECT_FALSE(chart.Canvas.NeedsRedraw()) << setter.name;
+        setter.set(true);
+        EXPECT_TRUE(chart.Canvas.NeedsRedraw()) << setter.name;
+    }
 }
 
 TEST_F(ChartPanelTest, ResizingReallocatesTheBitmap) {
