@@ -2,7 +2,6 @@
 // the same points at the same size, and against merely reading the points and converting them
 // to pixels. Every measurement uses the same data: x = 1 ... N, y uniform in 0 ... 4 minutes.
 #include "Appearance.h"
-#include "AxisPixels.h"
 #include "Chart.h"
 #include "ProgressChart.h"
 
@@ -127,8 +126,8 @@ void BM_ReadAndConvertFloor(benchmark::State &state) {
     TProgressGraph graph(n);
     QImage image(Width, Height, QImage::Format_RGB32);
     graph.Repaint(image); // lays the axes out
-    const TAxisPixels<> toX(graph.chart.BottomAxis, true);
-    const TAxisPixels<> toY(graph.chart.LeftAxis, false);
+    const TAxisPixels<> toX(graph.chart.BottomAxis.Map(), true);
+    const TAxisPixels<> toY(graph.chart.LeftAxis.Map(), false);
     const TFastLineSeries &series = *graph.series;
     const double *xs = series.XValues.RawValues();
     const double *ys = series.YValues.RawValues();

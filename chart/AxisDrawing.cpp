@@ -60,12 +60,12 @@ int TCustomChartAxis::WidestLabel() {
     TCanvas3D &canvas = ParentChart->Canvas;
     switch (EffectiveLabelStyle()) {
     case talValue: {
-        double lo = WorkMin;
-        double hi = WorkMax;
+        double lo = WorkMin();
+        double hi = WorkMax();
         if ((HasDateTimeValues() && exactDateTime) || roundFirstLabel) {
             const double s = CalcLabelStep();
-            lo = std::trunc(WorkMin / s) * s;
-            hi = std::trunc(WorkMax / s) * s;
+            lo = std::trunc(WorkMin() / s) * s;
+            hi = std::trunc(WorkMax() / s) * s;
         }
         const int widest = std::max(ParentChart->TextBlockWidth(LabelText(hi)).first,
                                     ParentChart->TextBlockWidth(LabelText(lo)).first);
@@ -147,7 +147,7 @@ void TCustomChartAxis::PaintAxis(bool setAxisPos) {
     const int i = ChooseTableStep(s);
     tickPositions.clear();
     tickPositions.reserve(MaxTickPositions);
-    if ((s > 0 || (i >= 18 && i <= 24)) && WorkMax >= WorkMin) {
+    if ((s > 0 || (i >= 18 && i <= 24)) && WorkMax() >= WorkMin()) {
         const TAxisLabelStyle style = EffectiveLabelStyle();
         if (style == talValue)
             PlaceValueLabels(s, i);
@@ -164,19 +164,19 @@ void TCustomChartAxis::AddTickPosition(int position) {
 
 void TCustomChartAxis::PlaceValueLabels(double s, int i) {
     constexpr int mostLabels = 10000;
-    if (!(std::fabs(WorkRange / s) < mostLabels))
+    if (!(std::fabs(WorkRange() / s) < mostLabels))
         return;
     double v = 0;
     if (DateTimeActive && exactDateTime && i >= 14 && i <= 24)
-        v = RoundDateDown(i, WorkMax);
-    else if (WorkMin == WorkMax)
-        v = WorkMax;
+        v = RoundDateDown(i, WorkMax());
+    else if (WorkMin() == WorkMax())
+        v = WorkMax();
     else if (roundFirstLabel)
-        v = std::trunc(WorkMax / s) * s;
+        v = std::trunc(WorkMax() / s) * s;
     else
-        v = WorkMax;
+        v = WorkMax();
     // A step too small to change v (far from zero) would never end these loops.
-    while (v > WorkMax) {
+    while (v > WorkMax()) {
         const double next = StepValue(v, i, s);
         if (!(next < v))
             return;
@@ -184,11 +184,11 @@ void TCustomChartAxis::PlaceValueLabels(double s, int i) {
     }
     // A label a rounding error below the lower end still belongs to it, whatever its sign; one
     // a whole smallest step below it (the step of an empty range at 0) does not.
-    const double lower = WorkMin - 1e-12 * std::max(1.0, std::fabs(WorkMin));
+    const double lower = WorkMin() - 1e-12 * std::max(1.0, std::fabs(WorkMin()));
     // Labels, and so ticks and grid lines, lie on the axis's own pixels: over a range narrower
     // than the step, those below it would lie far beyond it. Its ends count with LabelsOnAxis.
-    const int low = std::min(PixelStart, PixelEnd);
-    const int high = std::max(PixelStart, PixelEnd);
+    const int low = std::min(PixelStart(), PixelEnd());
+    const int high = std::max(PixelStart(), PixelEnd());
     for (int placed = 0; v > lower && placed <= mostLabels; ++placed) {
         const int pos = ValueToPos(v);
         if (labelsOnAxis ? low <= pos && pos <= high : low < pos && pos < high) {
@@ -236,7 +236,7 @@ void TCustomChartAxis::PlaceSeriesLabels(TAxisLabelStyle style) {
         const TChartSeries &series = **owner;
         const QString text = style == talMark ? series.MarkText(k) : series.PointLabel(k);
         const double value = series.PointValue(IsHorizontal, k);
-        if (!(WorkMin <= value && value <= WorkMax))
+        if (!(WorkMin() <= value && value <= WorkMax()))
             continue;
         const int pos = ValueToPos(value);
         if (!TickOnLabelsOnly)
@@ -282,9 +282,9 @@ void TCustomChartAxis::DrawTitle() {
     canvas.Brush().Color = ToColorValue(ParentChart->Color());
     canvas.Brush().Style = bsClear;
     if (IsHorizontal)
-        DrawAxisText(PixelCenter, TitlePos, Title.Angle(), Title.Caption());
+        DrawAxisText(PixelCenter(), TitlePos, Title.Angle(), Title.Caption());
     else
-        DrawAxisText(TitlePos, PixelCenter, Title.Angle(), Title.Caption());
+        DrawAxisText(TitlePos, PixelCenter(), Title.Angle(), Title.Caption());
 }
 
 void TCustomChartAxis::DrawAxisText(int x, int y, int a, const QString &text) {
@@ -394,15 +394,15 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
         if (IsHorizontal) {
             const int y = IsFarSide ? AxisPos : AxisPos + w;
             const int left = IsFarSide
-                                 ? PixelStart
-                                 : PixelStart - ParentChart->AxisWallSize(&ParentChart->LeftAxis);
-            canvas.DrawHLine(left, PixelEnd, y, 0);
+                                 ? PixelStart()
+                                 : PixelStart() - ParentChart->AxisWallSize(&ParentChart->LeftAxis);
+            canvas.DrawHLine(left, PixelEnd(), y, 0);
         } else {
             const int x = IsFarSide ? AxisPos : AxisPos - w;
-            const int bottom = IsFarSide
-                                   ? PixelEnd
-                                   : PixelEnd + ParentChart->AxisWallSize(&ParentChart->BottomAxis);
-            canvas.DrawVLine(x, PixelStart, bottom, 0);
+            const int bottom =
+                IsFarSide ? PixelEnd()
+                          : PixelEnd() + ParentChart->AxisWallSize(&ParentChart->BottomAxis);
+            canvas.DrawVLine(x, PixelStart(), bottom, 0);
         }
     }
 
@@ -455,7 +455,7 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
         for (int j = 1; j <= c; ++j)
             minor.push_back(tickPositions[k] - RoundPixels(j * spacing));
     }
-    std::erase_if(minor, [this](int q) { return !(PixelStart < q && q < PixelEnd); });
+    std::erase_if(minor, [this](int q) { return !(PixelStart() < q && q < PixelEnd()); });
     if (MinorTicks.Visible()) {
         canvas.UsePen(MinorTicks);
         for (int q : minor)

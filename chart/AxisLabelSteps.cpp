@@ -56,7 +56,7 @@ QString TCustomChartAxis::LabelText(double value) const {
     } else if (value >= 0) {
         QString pattern = dateTimeFormat;
         if (pattern.isEmpty())
-            pattern = WorkRange > 1 ? ShortDateFormat() : ShortTimeFormat();
+            pattern = WorkRange() > 1 ? ShortDateFormat() : ShortTimeFormat();
         text = FormatDateTime(pattern, value);
     }
     if (LabelsMultiLine)
@@ -83,8 +83,8 @@ int TCustomChartAxis::LabelBoxHeight(double value) {
 }
 
 double TCustomChartAxis::CalcLabelStep() {
-    const int size = IsHorizontal ? std::max(LabelBoxWidth(WorkMax), LabelBoxWidth(WorkMin))
-                                  : std::max(LabelBoxHeight(WorkMax), LabelBoxHeight(WorkMin));
+    const int size = IsHorizontal ? std::max(LabelBoxWidth(WorkMax()), LabelBoxWidth(WorkMin()))
+                                  : std::max(LabelBoxHeight(WorkMax()), LabelBoxHeight(WorkMin()));
     return CalcStepForSize(size);
 }
 
@@ -94,7 +94,7 @@ double TCustomChartAxis::CalcStepForSize(int size) const {
         double room = size;
         if (labelsSeparation > 0)
             room += std::nearbyint(labelsSeparation * 0.01 * size);
-        maxLabels = RoundPixels(PixelSize / room);
+        maxLabels = RoundPixels(PixelSize() / room);
     }
     return CalcStepForCount(maxLabels);
 }
@@ -104,14 +104,14 @@ double TCustomChartAxis::CalcStepForCount(int maxLabels) const {
         return DateTimeActive ? DateTimeStepTable[0] : SmallestStep;
     if (DateTimeActive)
         return CalcDateTimeStep(maxLabels);
-    double step = increment > 0 ? increment : std::fabs(WorkRange) >= 1 ? 1.0 : SmallestStep;
+    double step = increment > 0 ? increment : std::fabs(WorkRange()) >= 1 ? 1.0 : SmallestStep;
     if (labelsSeparation > 0) {
         // A desired increment is only a lower bound: it grows through the 1-2-5 series until
         // the labels fit. A range no finite step can divide (infinite, or not a number) stops
         // at the largest finite step, which leaves too many labels to draw any.
         double n = double(maxLabels) + 1;
         for (int rounds = 0; n > maxLabels && rounds < MaxStepRounds; ++rounds) {
-            const double q = WorkRange / step;
+            const double q = WorkRange() / step;
             if (std::fabs(q) < 2147483647.0) {
                 n = std::nearbyint(q);
                 if (n <= maxLabels)
@@ -159,12 +159,12 @@ double TCustomChartAxis::NextNiceStep(double x) {
 double TCustomChartAxis::CalcDateTimeStep(int maxLabels) const {
     double d = increment > DateTimeStepTable[0] ? increment : DateTimeStepTable[0];
     if (d > 0 && maxLabels > 0) {
-        if (WorkRange / d > 1000000)
-            d = WorkRange / 1000000;
+        if (WorkRange() / d > 1000000)
+            d = WorkRange() / 1000000;
         // The table has 25 entries and past it the step doubles, so this ends quickly; the
         // bound and the stop at an infinite step (an infinite range) only make sure of it.
         for (int rounds = 0;
-             rounds < MaxStepRounds && std::isfinite(d) && maxLabels < LabelCount(WorkRange, d);
+             rounds < MaxStepRounds && std::isfinite(d) && maxLabels < LabelCount(WorkRange(), d);
              ++rounds)
             d = d >= DateTimeStepTable[YearStep] ? 2 * d : NextTableStep(d);
     }

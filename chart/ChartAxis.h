@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AxisMap.h"
 #include "ChartFont.h"
 #include "ChartPen.h"
 #include "StoreChanged.h"
@@ -145,12 +146,21 @@ public:
     // Most positions one paint records; later ones are dropped.
     static constexpr std::size_t MaxTickPositions = 2000;
 
-    int XValueToPos(double value) const;
-    int YValueToPos(double value) const;
-    int ValueToPos(double value) const {
-        return IsHorizontal ? XValueToPos(value) : YValueToPos(value);
-    }
-    double PosToValue(int pixel) const;
+    // How the last layout maps values to pixels and back.
+    const TAxisMap &Map() const { return map; }
+    // Places the axis as a layout decided.
+    void SetMap(const TAxisMap &value) { map = value; }
+    int XValueToPos(double value) const { return map.XToPixel(value); }
+    int YValueToPos(double value) const { return map.YToPixel(value); }
+    int ValueToPos(double value) const { return map.ToPixel(value); }
+    double PosToValue(int pixel) const { return map.ToValue(pixel); }
+    double WorkMin() const { return map.WorkMin; }
+    double WorkMax() const { return map.WorkMax; }
+    double WorkRange() const { return map.WorkRange(); }
+    int PixelStart() const { return map.PixelStart; }
+    int PixelEnd() const { return map.PixelEnd; }
+    int PixelSize() const { return map.PixelSize(); }
+    int PixelCenter() const { return map.PixelCenter(); }
 
     TCustomAxisPanel *const ParentChart;
     const bool IsHorizontal;
@@ -183,14 +193,7 @@ public:
     int AxisPos = 0;
     int TitlePos = 0;
     int LabelsPos = 0;
-    double WorkMax = 0;
-    double WorkMin = 0;
-    double WorkRange = 0;
     bool DateTimeActive = false;
-    int PixelCenter = 0;
-    int PixelStart = 0;
-    int PixelEnd = 0;
-    int PixelSize = 0;
 
     // Asks the chart to repaint.
     void Invalidate();
@@ -213,6 +216,7 @@ private:
     void DrawGridLine(int position);
     int TextBandRoom(const TChartFont &font, int angle, int fixedSize, const QString *text);
 
+    TAxisMap map;
     std::vector<int> tickPositions;
     bool automatic = true;
     bool automaticMaximum = true;

@@ -103,8 +103,8 @@ void TFastLineSeries::DrawMerged() {
     const TPoint entry{FirstShown > 0 ? PointX(FirstShown - 1) : 0,
                        FirstShown > 0 ? PointY(FirstShown - 1) : 0};
     const TPoint end =
-        mergedLine->Draw(ParentChart()->Canvas, *ActualHorizAxis(), *ActualVertAxis(), values,
-                         FirstShown, LastShown, FirstShown > 0 ? &entry : nullptr);
+        mergedLine->Draw(ParentChart()->Canvas, ActualHorizAxis()->Map(), ActualVertAxis()->Map(),
+                         values, FirstShown, LastShown, FirstShown > 0 ? &entry : nullptr);
     LastPenX = end.X;
     LastPenY = end.Y;
 }

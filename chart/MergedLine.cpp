@@ -1,7 +1,7 @@
 // The merged line drawing of the fast line series.
 #include "MergedLine.h"
 
-#include "AxisPixels.h"
+#include "AxisMap.h"
 #include "LineWalk.h"
 
 #include <QImage>
@@ -369,7 +369,7 @@ struct TColumnReader {
 
     // Whether the X values first ... last are numbers in ascending order that the axis turns
     // into pixels in order, so that each pixel column holds one run of points.
-    bool ColumnsInOrder(const TCustomChartAxis &axis, int first, int last) const;
+    bool ColumnsInOrder(const TAxisMap &axis, int first, int last) const;
     // The first index after from (which lies in the column) whose point lies in another
     // column, or last + 1.
     int ColumnEnd(int from, int last, int column) const;
@@ -377,19 +377,22 @@ struct TColumnReader {
     // column, into the rows the column sets (top ... bottom), and moves y to the last point's
     // row: the same as taking them one by one. False, with nothing changed, when a Y value is
     // not a number or lies too far out to be turned into pixels in order.
-    bool AbsorbColumn(const TCustomChartAxis &axis, int from, int to, int &y, std::int64_t &top,
+    bool AbsorbColumn(const TAxisMap &axis, int from, int to, int &y, std::int64_t &top,
                       std::int64_t &bottom) const;
 };
 
 // Whether an axis turns values into pixels in order (never going back): true unless the value
 // lies so far out, or is so far from a number, that the axis puts it at its centre instead.
-bool InOrderOnAxis(const TCustomChartAxis &axis, double value) {
-    if (axis.WorkRange == 0)
+bool InOrderOnAxis(const TAxisMap &axis, double value) {
+    if (axis.WorkRange() == 0)
         return true; // every value at the centre: in order too
-    return std::fabs((value - axis.WorkMin) * axis.PixelSize / axis.WorkRange) < 2147483647.0;
+    if (axis.Logarithmic)
+        return false; // values at or below zero go to the centre
+
+    return std::fabs((value - axis.WorkMin) * axis.PixelSize() / axis.WorkRange()) < 2147483647.0;
 }
 
-bool TColumnReader::ColumnsInOrder(const TCustomChartAxis &axis, int first, int last) const {
+bool TColumnReader::ColumnsInOrder(const TAxisMap &axis, int first, int last) const {
     if (!(xMultiplier > 0))
         return false;
     // Every value a number and none below the one before it.
@@ -420,8 +423,8 @@ int TColumnReader::ColumnEnd(int from, int last, int column) const {
     return outside;
 }
 
-bool TColumnReader::AbsorbColumn(const TCustomChartAxis &axis, int from, int to, int &y,
-                                 std::int64_t &top, std::int64_t &bottom) const {
+bool TColumnReader::AbsorbColumn(const TAxisMap &axis, int from, int to, int &y, std::int64_t &top,
+                                 std::int64_t &bottom) const {
     const auto extremes = [this](int a, int b, double &low, double &high) {
         double lowest = ys[a];
         double highest = ys[a];
@@ -467,9 +470,9 @@ bool TColumnReader::AbsorbColumn(const TCustomChartAxis &axis, int from, int to,
 } // namespace
 
 // See TRunPainter.
-TPoint TMergedLine::Draw(TChartCanvas3D &canvas, const TCustomChartAxis &horizontal,
-                         const TCustomChartAxis &vertical, const TLineValues &values, int first,
-                         int last, const TPoint *entry) {
+TPoint TMergedLine::Draw(TChartCanvas3D &canvas, const TAxisMap &horizontal,
+                         const TAxisMap &vertical, const TLineValues &values, int first, int last,
+                         const TPoint *entry) {
     const TPixels toX(horizontal, true);
     const TPixels toY(vertical, false);
     if (!bits)

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class TCustomChartAxis;
+struct TAxisMap;
 
 // A series' points as the merged line reads them: raw values times their multipliers.
 struct TLineValues {
@@ -30,9 +30,8 @@ public:
 
     // The line through the points first ... last, coming in from the pixel `entry` when given
     // (the point before first). Answers the last point's pixel, where the canvas's pen is left.
-    TPoint Draw(TChartCanvas3D &canvas, const TCustomChartAxis &horizontal,
-                const TCustomChartAxis &vertical, const TLineValues &values, int first, int last,
-                const TPoint *entry);
+    TPoint Draw(TChartCanvas3D &canvas, const TAxisMap &horizontal, const TAxisMap &vertical,
+                const TLineValues &values, int first, int last, const TPoint *entry);
 
     struct TPixelBits;
 

@@ -21,13 +21,12 @@ const double NaN = std::numeric_limits<double>::quiet_NaN();
 
 // An axis as the layout leaves it: a working range over a number of pixels.
 void LayOut(TCustomChartAxis &axis, double min, double max, int pixels) {
-    axis.WorkMin = min;
-    axis.WorkMax = max;
-    axis.WorkRange = max - min;
-    axis.PixelStart = 0;
-    axis.PixelEnd = pixels;
-    axis.PixelSize = pixels;
-    axis.PixelCenter = pixels / 2;
+    TAxisMap map = axis.Map();
+    map.WorkMin = min;
+    map.WorkMax = max;
+    map.PixelStart = 0;
+    map.PixelEnd = pixels;
+    axis.SetMap(map);
 }
 
 double Date(int year, int month, int day) { return EncodeDate(year, month, day).value(); }
@@ -125,7 +124,7 @@ TEST(NumericLabelSteps, FittingEndsForExtremeRanges) {
         step = axis.CalcStepForCount(10);
         EXPECT_TRUE(std::isfinite(step)) << max;
         EXPECT_GT(step, 1e307) << max;
-        EXPECT_FALSE(std::fabs(axis.WorkRange / step) < 10000) << max;
+        EXPECT_FALSE(std::fabs(axis.WorkRange() / step) < 10000) << max;
     }
 
     // A reversed range fits at once.
