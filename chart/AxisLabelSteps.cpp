@@ -3,6 +3,7 @@
 #include "ChartAxis.h"
 #include "ChartSeries.h"
 #include "PixelRounding.h"
+#include "TextMeasurer.h"
 #include "ValueFormat.h"
 
 #include <algorithm>
@@ -51,7 +52,7 @@ QString TCustomChartAxis::LabelText(double value) const {
     if (!std::isfinite(value))
         return {};
     QString text;
-    if (!DateTimeActive) {
+    if (!layout.DateTimeActive) {
         text = FormatNumber(axisValuesFormat, value);
     } else if (value >= 0) {
         QString pattern = dateTimeFormat;
@@ -64,25 +65,27 @@ QString TCustomChartAxis::LabelText(double value) const {
     return text;
 }
 
-int TCustomChartAxis::LabelBoxWidth(double value) {
+int TCustomChartAxis::LabelBoxWidth(double value) const {
     if (!ParentChart)
         return 0;
-    const auto [width, lines] = ParentChart->TextBlockWidth(LabelText(value));
+    const TTextMeasurer measurer = LabelsMeasurer();
+    const auto [width, lines] = measurer.BlockWidth(LabelText(value));
     if (labelsAngle == 90 || labelsAngle == 270)
-        return ParentChart->Canvas.CharHeight() * lines;
+        return measurer.Height() * lines;
     return width;
 }
 
-int TCustomChartAxis::LabelBoxHeight(double value) {
+int TCustomChartAxis::LabelBoxHeight(double value) const {
     if (!ParentChart)
         return 0;
-    const auto [width, lines] = ParentChart->TextBlockWidth(LabelText(value));
+    const TTextMeasurer measurer = LabelsMeasurer();
+    const auto [width, lines] = measurer.BlockWidth(LabelText(value));
     if (labelsAngle == 0 || labelsAngle == 180)
-        return ParentChart->Canvas.CharHeight() * lines;
+        return measurer.Height() * lines;
     return width;
 }
 
-double TCustomChartAxis::CalcLabelStep() {
+double TCustomChartAxis::CalcLabelStep() const {
     const int size = IsHorizontal ? std::max(LabelBoxWidth(WorkMax()), LabelBoxWidth(WorkMin()))
                                   : std::max(LabelBoxHeight(WorkMax()), LabelBoxHeight(WorkMin()));
     return CalcStepForSize(size);
@@ -101,8 +104,8 @@ double TCustomChartAxis::CalcStepForSize(int size) const {
 
 double TCustomChartAxis::CalcStepForCount(int maxLabels) const {
     if (maxLabels <= 0)
-        return DateTimeActive ? DateTimeStepTable[0] : SmallestStep;
-    if (DateTimeActive)
+        return layout.DateTimeActive ? DateTimeStepTable[0] : SmallestStep;
+    if (layout.DateTimeActive)
         return CalcDateTimeStep(maxLabels);
     double step = increment > 0 ? increment : std::fabs(WorkRange()) >= 1 ? 1.0 : SmallestStep;
     if (labelsSeparation > 0) {
@@ -187,7 +190,7 @@ int TCustomChartAxis::FindTableStep(double x) {
 }
 
 int TCustomChartAxis::ChooseTableStep(double step) const {
-    if (!(DateTimeActive && exactDateTime && increment != 0))
+    if (!(layout.DateTimeActive && exactDateTime && increment != 0))
         return NoTableStep;
     int i = FindTableStep(increment);
     if (i == NoTableStep)
@@ -217,7 +220,7 @@ std::optional<double> MonthsBack(const TCalendarDate &date, int n, int day) {
 // Calendar steps work in the years 1 ... 9999; a value outside them, or a step that would
 // leave them, falls back to value - step.
 double TCustomChartAxis::StepValue(double value, int i, double step) const {
-    if (!(exactDateTime && DateTimeActive && i > 17 && i <= YearStep))
+    if (!(exactDateTime && layout.DateTimeActive && i > 17 && i <= YearStep))
         return value - step;
     const std::optional<TCalendarDate> date = DecodeDate(value);
     if (!date)

@@ -31,7 +31,7 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel *chart, bool horizontal, boo
     : ParentChart(chart), IsHorizontal(horizontal), IsFarSide(farSide),
       StandardTitleAngle(titleAngle) {
     Title.angle = titleAngle;
-    map.Horizontal = horizontal;
+    layout.Map.Horizontal = horizontal;
     const auto invalidate = [this] { Invalidate(); };
     for (TChartPen *pen :
          {static_cast<TChartPen *>(&Axis), static_cast<TChartPen *>(&Grid),
@@ -134,12 +134,12 @@ void TCustomChartAxis::UpdateRange() {
         if (automatic || automaticMinimum)
             minimum = ParentChart->SeriesExtent(this, true, IsHorizontal);
     }
-    map.WorkMax = maximum;
-    map.WorkMin = minimum;
-    map.Horizontal = IsHorizontal;
-    map.Inverted = inverted;
-    map.Logarithmic = Logarithmic;
-    map.LogarithmicBase = LogarithmicBase;
+    layout.Map.WorkMax = maximum;
+    layout.Map.WorkMin = minimum;
+    layout.Map.Horizontal = IsHorizontal;
+    layout.Map.Inverted = inverted;
+    layout.Map.Logarithmic = Logarithmic;
+    layout.Map.LogarithmicBase = LogarithmicBase;
 }
 
 void TCustomChartAxis::CalcPixelRange() {
@@ -148,21 +148,21 @@ void TCustomChartAxis::CalcPixelRange() {
     const TRect &plot = ParentChart->PlotRect;
     const int origin = IsHorizontal ? plot.Left : plot.Top;
     const int extent = IsHorizontal ? ParentChart->PlotWidth : ParentChart->PlotHeight;
-    map.PixelStart = origin + RoundPixels(extent * 0.01 * startPosition);
-    map.PixelEnd = origin + RoundPixels(extent * 0.01 * endPosition);
+    layout.Map.PixelStart = origin + RoundPixels(extent * 0.01 * startPosition);
+    layout.Map.PixelEnd = origin + RoundPixels(extent * 0.01 * endPosition);
 }
 
 void TCustomChartAxis::WidenForMargins(const TRect &margins) {
     const int a = IsHorizontal ? margins.Left : margins.Top;
     const int b = IsHorizontal ? margins.Right : margins.Bottom;
     // The old range drawn inside the margins: the range that covers the full pixels.
-    TAxisMap narrowed = map;
+    TAxisMap narrowed = layout.Map;
     narrowed.PixelStart += a;
     narrowed.PixelEnd -= b;
-    const double lo = narrowed.ToValue(map.PixelStart);
-    const double hi = narrowed.ToValue(map.PixelEnd);
-    map.WorkMin = lo;
-    map.WorkMax = hi;
-    if (map.WorkMin > map.WorkMax)
-        std::swap(map.WorkMin, map.WorkMax);
+    const double lo = narrowed.ToValue(layout.Map.PixelStart);
+    const double hi = narrowed.ToValue(layout.Map.PixelEnd);
+    layout.Map.WorkMin = lo;
+    layout.Map.WorkMax = hi;
+    if (layout.Map.WorkMin > layout.Map.WorkMax)
+        std::swap(layout.Map.WorkMin, layout.Map.WorkMax);
 }

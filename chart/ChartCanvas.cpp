@@ -1,6 +1,7 @@
 #include "ChartCanvas.h"
 
 #include "LineWalk.h"
+#include "TextMeasurer.h"
 #include "TurnedText.h"
 
 #include <QPaintDevice>
@@ -309,12 +310,10 @@ void TChartCanvas::RefreshFont() {
         return;
     if (!(font.Font == paintFontSource) || !metricsValid) {
         paintFontSource = font.Font;
-        paintFont = font.Font;
-        paintFont.setStyleStrategy(
-            QFont::StyleStrategy(paintFont.styleStrategy() | QFont::NoAntialias));
+        paintFont = TTextMeasurer::PaintFont(font.Font);
         fontSelected = false;
     }
-    metrics = target ? QFontMetrics(paintFont, target) : QFontMetrics(paintFont);
+    metrics = TTextMeasurer::MetricsOn(paintFont, target);
     metricsDevice = target;
     metricsValid = true;
 }

@@ -64,7 +64,7 @@ public:
 
     TChartBrush Brush;
     TChartPen Frame;
-    // Where the title was drawn last, for the mouse to find it.
+    // Where the last layout put the title, for drawing it and for the mouse to find it.
     TRect TitleBounds;
 
 private:

@@ -79,8 +79,8 @@ TEST_F(AxisDrawingTest, WithoutLabelsTicksAndGridMayStillShow) {
     const QImage image = Picture();
     EXPECT_GE(axis.TickPositions().size(), 2u);
     const int p = axis.TickPositions().front();
-    EXPECT_EQ(ToColorValue(image.pixelColor(p, axis.AxisPos + 2)), Grey);
-    EXPECT_EQ(axis.LabelsPos, 0); // no label band was taken
+    EXPECT_EQ(ToColorValue(image.pixelColor(p, axis.AxisPos() + 2)), Grey);
+    EXPECT_EQ(axis.LabelsPos(), 0); // no label band was taken
 }
 
 TEST_F(AxisDrawingTest, SeriesLabelsSkipThoseThatWouldOverlap) {
@@ -175,7 +175,7 @@ protected:
         const QImage image = Picture();
         const TChartAxis &axis = chart.BottomAxis;
         constexpr int halfWidth = 12;
-        return image.copy(axis.ValueToPos(value) - halfWidth, axis.LabelsPos, 2 * halfWidth + 1,
+        return image.copy(axis.ValueToPos(value) - halfWidth, axis.LabelsPos(), 2 * halfWidth + 1,
                           chart.Canvas.CharHeight());
     }
 };

@@ -10,12 +10,12 @@ namespace {
 // A chart that notes its plot rectangle before titles and axes take their room.
 class ProbeChart : public TChart {
 public:
-    TRect PlotBeforeContents;
+    TRect PlotBeforeLayout;
 
 protected:
-    void DrawContents() override {
-        PlotBeforeContents = PlotRect;
-        TChart::DrawContents();
+    void LayOut() override {
+        PlotBeforeLayout = PlotRect;
+        TChart::LayOut();
     }
 };
 
@@ -43,7 +43,7 @@ protected:
 TEST_F(ChartPanelTest, MarginsPlaceThePlotBeforeTitleAndAxes) {
     Picture();
     EXPECT_EQ(chart.PanelBounds, (TRect{0, 0, 561, 255}));
-    EXPECT_EQ(chart.PlotBeforeContents, (TRect{17, 10, 544, 245}));
+    EXPECT_EQ(chart.PlotBeforeLayout, (TRect{17, 10, 544, 245}));
 }
 
 TEST_F(ChartPanelTest, TitleTakesOneTextHeightAndSpacing) {
@@ -205,6 +205,20 @@ TEST_F(ChartPanelTest, TextBlocksCountLinesAndTheWidestOne) {
     EXPECT_EQ(chart.TextBlockWidth(QString()).second, 1);
 }
 
+TEST_F(ChartPanelTest, DrawingLeavesTheTitlesColourToItsBrush) {
+    chart.Title.SetText({QStringLiteral("演習")});
+    const auto filled = [&](TColor color) {
+        const QImage image = Picture();
+        const TRect &box = chart.Title.TitleBounds;
+        return Pixel(image, box.Left + 1, box.Top + 1) == color;
+    };
+    chart.Title.Brush.SetColor(clLime);
+    EXPECT_TRUE(filled(clLime));
+    EXPECT_EQ(chart.Title.Color(), AutoColor);
+    chart.Title.Brush.SetColor(clRed);
+    EXPECT_TRUE(filled(clRed));
+}
+
 namespace {
 
 // A centred title in a box fitted to its text: a frame or a filled background, and a box width
@@ -250,7 +264,7 @@ TEST_P(TitleBoxTest, ACentredBoxReachesHalfItsWidthEitherWayFromTheMiddle) {
             last = std::max(last, x);
         }
     }
-    const TRect &plot = chart.PlotBeforeContents;
+    const TRect &plot = chart.PlotBeforeLayout;
     const int middle = (plot.Left + plot.Right) / 2;
     EXPECT_EQ(first, middle - width / 2);
     EXPECT_EQ(last + 1, middle + width / 2);
