@@ -3,6 +3,7 @@
 #include "ChartAxis.h"
 #include "ChartSeries.h"
 #include "PixelRounding.h"
+#include "TextMeasurer.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -37,39 +38,41 @@ int TCustomChartAxis::TickRoom() const {
 }
 
 int TCustomChartAxis::TextBandRoom(const TChartFont &font, int angle, int fixedSize,
-                                   const QString *text) {
+                                   const QString *text) const {
     if (fixedSize != 0)
         return fixedSize;
-    ParentChart->UseFont(font);
+    const TTextMeasurer measurer = ParentChart->Measurer(font);
     const bool along = IsHorizontal ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
     if (along)
-        return ParentChart->Canvas.CharHeight();
-    return text ? ParentChart->Canvas.MeasureWidth(*text) : WidestLabel();
+        return measurer.Height();
+    return text ? measurer.Width(*text) : WidestLabel();
 }
 
-int TCustomChartAxis::TitleRoom() {
+int TCustomChartAxis::TitleRoom() const {
     const QString caption = Title.Caption();
     return TextBandRoom(Title.Font, Title.Angle(), TitleSize, &caption);
 }
 
-int TCustomChartAxis::LabelsRoom() {
+int TCustomChartAxis::LabelsRoom() const {
     return TextBandRoom(LabelsFont, labelsAngle, LabelsSize, nullptr);
 }
 
-int TCustomChartAxis::WidestLabel() {
-    TCanvas3D &canvas = ParentChart->Canvas;
+TTextMeasurer TCustomChartAxis::LabelsMeasurer() const { return ParentChart->Measurer(LabelsFont); }
+
+int TCustomChartAxis::WidestLabel() const {
+    const TTextMeasurer measurer = LabelsMeasurer();
     switch (EffectiveLabelStyle()) {
     case talValue: {
-        double lo = WorkMin;
-        double hi = WorkMax;
+        double lo = WorkMin();
+        double hi = WorkMax();
         if ((HasDateTimeValues() && exactDateTime) || roundFirstLabel) {
             const double s = CalcLabelStep();
-            lo = std::trunc(WorkMin / s) * s;
-            hi = std::trunc(WorkMax / s) * s;
+            lo = std::trunc(WorkMin() / s) * s;
+            hi = std::trunc(WorkMax() / s) * s;
         }
-        const int widest = std::max(ParentChart->TextBlockWidth(LabelText(hi)).first,
-                                    ParentChart->TextBlockWidth(LabelText(lo)).first);
-        return widest + canvas.MeasureWidth(QStringLiteral(" "));
+        const int widest = std::max(measurer.BlockWidth(LabelText(hi)).first,
+                                    measurer.BlockWidth(LabelText(lo)).first);
+        return widest + measurer.Width(QStringLiteral(" "));
     }
     case talMark:
     case talText: {
@@ -80,7 +83,7 @@ int TCustomChartAxis::WidestLabel() {
             for (int i = 0; i < series->PointCount(); ++i) {
                 const QString text =
                     EffectiveLabelStyle() == talMark ? series->MarkText(i) : series->PointLabel(i);
-                widest = std::max(widest, ParentChart->TextBlockWidth(text).first);
+                widest = std::max(widest, measurer.BlockWidth(text).first);
             }
         }
         return widest;
@@ -114,69 +117,79 @@ void TCustomChartAxis::ReserveRoom(TRect &r, bool) {
             return IsFarSide ? r.Top : r.Bottom;
         return IsFarSide ? r.Right : r.Left;
     };
-    DateTimeActive = HasDateTimeValues();
+    layout.DateTimeActive = HasDateTimeValues();
     if (!Title.Caption().isEmpty()) {
         shrink(TitleRoom());
-        TitlePos = edge();
+        layout.TitlePos = edge();
     }
     if (labels) {
         shrink(LabelsRoom());
-        LabelsPos = edge();
+        layout.LabelsPos = edge();
     }
     const int n = TickRoom() + ParentChart->AxisWallSize(this);
     if (n > 0)
         shrink(n);
-    TitlePos = ShiftInward(TitlePos, r);
-    LabelsPos = ShiftInward(LabelsPos, r);
+    layout.TitlePos = ShiftInward(layout.TitlePos, r);
+    layout.LabelsPos = ShiftInward(layout.LabelsPos, r);
 }
 
-void TCustomChartAxis::PaintAxis(bool setAxisPos) {
+void TCustomChartAxis::PlaceMarks() {
+    layout.Labels.clear();
+    layout.TickPositions.clear();
     if (!ParentChart)
         return;
-    DateTimeActive = HasDateTimeValues();
-    ParentChart->UseFont(LabelsFont);
+    layout.DateTimeActive = HasDateTimeValues();
     const double s = CalcLabelStep();
-    if (setAxisPos) {
-        const TRect &plot = ParentChart->PlotRect;
-        const int edge = IsHorizontal ? (IsFarSide ? plot.Top : plot.Bottom)
-                                      : (IsFarSide ? plot.Right : plot.Left);
-        AxisPos = ShiftInward(edge, plot);
-    }
-    if (!Title.Caption().isEmpty())
-        DrawTitle();
+    const TRect &plot = ParentChart->PlotRect;
+    const int edge =
+        IsHorizontal ? (IsFarSide ? plot.Top : plot.Bottom) : (IsFarSide ? plot.Right : plot.Left);
+    layout.AxisPos = ShiftInward(edge, plot);
     const int i = ChooseTableStep(s);
-    tickPositions.clear();
-    tickPositions.reserve(MaxTickPositions);
-    if ((s > 0 || (i >= 18 && i <= 24)) && WorkMax >= WorkMin) {
+    if ((s > 0 || (i >= 18 && i <= 24)) && WorkMax() >= WorkMin()) {
         const TAxisLabelStyle style = EffectiveLabelStyle();
         if (style == talValue)
             PlaceValueLabels(s, i);
         else if (style == talMark || style == talText)
             PlaceSeriesLabels(style);
     }
+}
+
+void TCustomChartAxis::PaintAxis() const {
+    if (!ParentChart)
+        return;
+    if (!Title.Caption().isEmpty())
+        DrawTitle();
+    for (const TAxisLabel &label : layout.Labels)
+        DrawLabel(label);
     DrawLineTicksAndGrid();
 }
 
 void TCustomChartAxis::AddTickPosition(int position) {
-    if (tickPositions.size() < MaxTickPositions)
-        tickPositions.push_back(position);
+    if (layout.TickPositions.size() < MaxTickPositions)
+        layout.TickPositions.push_back(position);
+}
+
+void TCustomChartAxis::AddLabel(int position, const QString &text) {
+    if (TickOnLabelsOnly)
+        AddTickPosition(position);
+    layout.Labels.push_back({position, text});
 }
 
 void TCustomChartAxis::PlaceValueLabels(double s, int i) {
     constexpr int mostLabels = 10000;
-    if (!(std::fabs(WorkRange / s) < mostLabels))
+    if (!(std::fabs(WorkRange() / s) < mostLabels))
         return;
     double v = 0;
-    if (DateTimeActive && exactDateTime && i >= 14 && i <= 24)
-        v = RoundDateDown(i, WorkMax);
-    else if (WorkMin == WorkMax)
-        v = WorkMax;
+    if (layout.DateTimeActive && exactDateTime && i >= 14 && i <= 24)
+        v = RoundDateDown(i, WorkMax());
+    else if (WorkMin() == WorkMax())
+        v = WorkMax();
     else if (roundFirstLabel)
-        v = std::trunc(WorkMax / s) * s;
+        v = std::trunc(WorkMax() / s) * s;
     else
-        v = WorkMax;
+        v = WorkMax();
     // A step too small to change v (far from zero) would never end these loops.
-    while (v > WorkMax) {
+    while (v > WorkMax()) {
         const double next = StepValue(v, i, s);
         if (!(next < v))
             return;
@@ -184,18 +197,18 @@ void TCustomChartAxis::PlaceValueLabels(double s, int i) {
     }
     // A label a rounding error below the lower end still belongs to it, whatever its sign; one
     // a whole smallest step below it (the step of an empty range at 0) does not.
-    const double lower = WorkMin - 1e-12 * std::max(1.0, std::fabs(WorkMin));
+    const double lower = WorkMin() - 1e-12 * std::max(1.0, std::fabs(WorkMin()));
     // Labels, and so ticks and grid lines, lie on the axis's own pixels: over a range narrower
     // than the step, those below it would lie far beyond it. Its ends count with LabelsOnAxis.
-    const int low = std::min(PixelStart, PixelEnd);
-    const int high = std::max(PixelStart, PixelEnd);
+    const int low = std::min(PixelStart(), PixelEnd());
+    const int high = std::max(PixelStart(), PixelEnd());
     for (int placed = 0; v > lower && placed <= mostLabels; ++placed) {
         const int pos = ValueToPos(v);
         if (labelsOnAxis ? low <= pos && pos <= high : low < pos && pos < high) {
             if (!TickOnLabelsOnly)
                 AddTickPosition(pos);
             if (labels)
-                DrawLabel(pos, LabelText(v));
+                AddLabel(pos, LabelText(v));
         }
         const double next = StepValue(v, i, s);
         if (!(next < v))
@@ -223,7 +236,7 @@ void TCustomChartAxis::PlaceSeriesLabels(TAxisLabelStyle style) {
     }
     if (first == -1)
         return;
-    TCanvas3D &canvas = ParentChart->Canvas;
+    const TTextMeasurer measurer = LabelsMeasurer();
     const bool alongIsWidth = IsHorizontal != (labelsAngle == 90 || labelsAngle == 270);
     int lastPos = -1;
     int lastHalf = 0;
@@ -236,15 +249,15 @@ void TCustomChartAxis::PlaceSeriesLabels(TAxisLabelStyle style) {
         const TChartSeries &series = **owner;
         const QString text = style == talMark ? series.MarkText(k) : series.PointLabel(k);
         const double value = series.PointValue(IsHorizontal, k);
-        if (!(WorkMin <= value && value <= WorkMax))
+        if (!(WorkMin() <= value && value <= WorkMax()))
             continue;
         const int pos = ValueToPos(value);
         if (!TickOnLabelsOnly)
             AddTickPosition(pos);
         if (!labels)
             continue;
-        int size = alongIsWidth ? ParentChart->TextBlockWidth(text).first
-                                : canvas.CharHeight() * LineCount(text);
+        int size =
+            alongIsWidth ? measurer.BlockWidth(text).first : measurer.Height() * LineCount(text);
         if (labelsSeparation != 0 && lastPos != -1) {
             size += RoundPixels(std::trunc(size * 0.02 * labelsSeparation));
             const int half = size / 2;
@@ -252,42 +265,40 @@ void TCustomChartAxis::PlaceSeriesLabels(TAxisLabelStyle style) {
                                              : pos + half <= lastPos - lastHalf;
             if (!fits)
                 continue;
-            DrawLabel(pos, text);
+            AddLabel(pos, text);
             lastPos = pos;
             lastHalf = half;
         } else {
-            DrawLabel(pos, text);
+            AddLabel(pos, text);
             lastPos = pos;
             lastHalf = size / 2;
         }
     }
 }
 
-void TCustomChartAxis::DrawLabel(int position, const QString &text) {
-    if (TickOnLabelsOnly)
-        AddTickPosition(position);
+void TCustomChartAxis::DrawLabel(const TAxisLabel &label) const {
     ParentChart->UseFont(LabelsFont);
     TCanvas3D &canvas = ParentChart->Canvas;
     canvas.Brush().Color = ToColorValue(ParentChart->Color());
     canvas.Brush().Style = bsClear;
     if (IsHorizontal)
-        DrawAxisText(position, LabelsPos, labelsAngle, text);
+        DrawAxisText(label.Position, layout.LabelsPos, labelsAngle, label.Text);
     else
-        DrawAxisText(LabelsPos, position, labelsAngle, text);
+        DrawAxisText(layout.LabelsPos, label.Position, labelsAngle, label.Text);
 }
 
-void TCustomChartAxis::DrawTitle() {
+void TCustomChartAxis::DrawTitle() const {
     ParentChart->UseFont(Title.Font);
     TCanvas3D &canvas = ParentChart->Canvas;
     canvas.Brush().Color = ToColorValue(ParentChart->Color());
     canvas.Brush().Style = bsClear;
     if (IsHorizontal)
-        DrawAxisText(PixelCenter, TitlePos, Title.Angle(), Title.Caption());
+        DrawAxisText(PixelCenter(), layout.TitlePos, Title.Angle(), Title.Caption());
     else
-        DrawAxisText(TitlePos, PixelCenter, Title.Angle(), Title.Caption());
+        DrawAxisText(layout.TitlePos, PixelCenter(), Title.Angle(), Title.Caption());
 }
 
-void TCustomChartAxis::DrawAxisText(int x, int y, int a, const QString &text) {
+void TCustomChartAxis::DrawAxisText(int x, int y, int a, const QString &text) const {
     TCanvas3D &canvas = ParentChart->Canvas;
     const int h = canvas.CharHeight();
     const int half = h / 2;
@@ -363,21 +374,21 @@ void TCustomChartAxis::DrawAxisText(int x, int y, int a, const QString &text) {
     canvas.SetAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void TCustomChartAxis::DrawTick(int p, int o, int length) {
+void TCustomChartAxis::DrawTick(int p, int o, int length) const {
     TCanvas3D &canvas = ParentChart->Canvas;
     const int w = ParentChart->AxisWallSize(this);
     if (IsHorizontal) {
-        const int from = IsFarSide ? AxisPos - o : AxisPos + o + w;
+        const int from = IsFarSide ? layout.AxisPos - o : layout.AxisPos + o + w;
         const int to = IsFarSide ? from - length : from + length;
         canvas.DrawVLine(p, from, to, 0);
     } else {
-        const int from = IsFarSide ? AxisPos + o : AxisPos - o - w;
+        const int from = IsFarSide ? layout.AxisPos + o : layout.AxisPos - o - w;
         const int to = IsFarSide ? from + length : from - length;
         canvas.DrawHLine(from, to, p, 0);
     }
 }
 
-void TCustomChartAxis::DrawGridLine(int p) {
+void TCustomChartAxis::DrawGridLine(int p) const {
     const TRect &plot = ParentChart->PlotRect;
     if (IsHorizontal)
         ParentChart->Canvas.PlainVLine(p, plot.Top, plot.Bottom);
@@ -385,30 +396,30 @@ void TCustomChartAxis::DrawGridLine(int p) {
         ParentChart->Canvas.PlainHLine(plot.Left, plot.Right, p);
 }
 
-void TCustomChartAxis::DrawLineTicksAndGrid() {
+void TCustomChartAxis::DrawLineTicksAndGrid() const {
     TCanvas3D &canvas = ParentChart->Canvas;
     const int w = ParentChart->AxisWallSize(this);
 
     if (Axis.Visible()) {
         canvas.UsePen(Axis);
         if (IsHorizontal) {
-            const int y = IsFarSide ? AxisPos : AxisPos + w;
+            const int y = IsFarSide ? layout.AxisPos : layout.AxisPos + w;
             const int left = IsFarSide
-                                 ? PixelStart
-                                 : PixelStart - ParentChart->AxisWallSize(&ParentChart->LeftAxis);
-            canvas.DrawHLine(left, PixelEnd, y, 0);
+                                 ? PixelStart()
+                                 : PixelStart() - ParentChart->AxisWallSize(&ParentChart->LeftAxis);
+            canvas.DrawHLine(left, PixelEnd(), y, 0);
         } else {
-            const int x = IsFarSide ? AxisPos : AxisPos - w;
-            const int bottom = IsFarSide
-                                   ? PixelEnd
-                                   : PixelEnd + ParentChart->AxisWallSize(&ParentChart->BottomAxis);
-            canvas.DrawVLine(x, PixelStart, bottom, 0);
+            const int x = IsFarSide ? layout.AxisPos : layout.AxisPos - w;
+            const int bottom =
+                IsFarSide ? PixelEnd()
+                          : PixelEnd() + ParentChart->AxisWallSize(&ParentChart->BottomAxis);
+            canvas.DrawVLine(x, PixelStart(), bottom, 0);
         }
     }
 
     if (Ticks.Visible()) {
         canvas.UsePen(Ticks);
-        for (int p : tickPositions)
+        for (int p : layout.TickPositions)
             DrawTick(p, 1, TickLength);
     }
 
@@ -419,10 +430,11 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
         canvas.Brush().Style = bsClear;
         canvas.SetBackgroundMode(Qt::TransparentMode);
         if (GridCentered) {
-            for (std::size_t k = 1; k < tickPositions.size(); ++k)
-                DrawGridLine(RoundPixels((double(tickPositions[k]) + tickPositions[k - 1]) * 0.5));
+            for (std::size_t k = 1; k < layout.TickPositions.size(); ++k)
+                DrawGridLine(RoundPixels(
+                    (double(layout.TickPositions[k]) + layout.TickPositions[k - 1]) * 0.5));
         } else {
-            for (int p : tickPositions)
+            for (int p : layout.TickPositions)
                 DrawGridLine(p);
         }
         canvas.SetBackgroundMode(Qt::OpaqueMode);
@@ -430,32 +442,34 @@ void TCustomChartAxis::DrawLineTicksAndGrid() {
 
     if (TicksInner.Visible()) {
         canvas.UsePen(TicksInner);
-        for (int p : tickPositions)
+        for (int p : layout.TickPositions)
             DrawTick(p, -1, -TickInnerLength);
     }
 
     // A count below one asks for no minor marks, and would divide by zero below.
     const int c = MinorTickCount;
-    if (tickPositions.empty() || c < 1)
+    if (layout.TickPositions.empty() || c < 1)
         return;
     // Minor marks between neighbouring labels, and beyond both end labels spaced like the
     // first pair.
     std::vector<int> minor;
-    const std::size_t n = tickPositions.size();
+    const std::size_t n = layout.TickPositions.size();
     if (n > 1) {
-        const double spacing = (double(tickPositions[1]) - tickPositions[0]) / (c + 1);
+        const double spacing =
+            (double(layout.TickPositions[1]) - layout.TickPositions[0]) / (c + 1);
         for (int j = 1; j <= c; ++j) {
             const int d = RoundPixels(j * spacing);
-            minor.push_back(tickPositions[0] - d);
-            minor.push_back(tickPositions[n - 1] + d);
+            minor.push_back(layout.TickPositions[0] - d);
+            minor.push_back(layout.TickPositions[n - 1] + d);
         }
     }
     for (std::size_t k = 1; k < n; ++k) {
-        const double spacing = (double(tickPositions[k]) - tickPositions[k - 1]) / (c + 1);
+        const double spacing =
+            (double(layout.TickPositions[k]) - layout.TickPositions[k - 1]) / (c + 1);
         for (int j = 1; j <= c; ++j)
-            minor.push_back(tickPositions[k] - RoundPixels(j * spacing));
+            minor.push_back(layout.TickPositions[k] - RoundPixels(j * spacing));
     }
-    std::erase_if(minor, [this](int q) { return !(PixelStart < q && q < PixelEnd); });
+    std::erase_if(minor, [this](int q) { return !(PixelStart() < q && q < PixelEnd()); });
     if (MinorTicks.Visible()) {
         canvas.UsePen(MinorTicks);
         for (int q : minor)

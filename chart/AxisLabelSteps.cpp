@@ -3,6 +3,7 @@
 #include "ChartAxis.h"
 #include "ChartSeries.h"
 #include "PixelRounding.h"
+#include "TextMeasurer.h"
 #include "ValueFormat.h"
 
 #include <algorithm>
@@ -51,12 +52,12 @@ QString TCustomChartAxis::LabelText(double value) const {
     if (!std::isfinite(value))
         return {};
     QString text;
-    if (!DateTimeActive) {
+    if (!layout.DateTimeActive) {
         text = FormatNumber(axisValuesFormat, value);
     } else if (value >= 0) {
         QString pattern = dateTimeFormat;
         if (pattern.isEmpty())
-            pattern = WorkRange > 1 ? ShortDateFormat() : ShortTimeFormat();
+            pattern = WorkRange() > 1 ? ShortDateFormat() : ShortTimeFormat();
         text = FormatDateTime(pattern, value);
     }
     if (LabelsMultiLine)
@@ -64,27 +65,29 @@ QString TCustomChartAxis::LabelText(double value) const {
     return text;
 }
 
-int TCustomChartAxis::LabelBoxWidth(double value) {
+int TCustomChartAxis::LabelBoxWidth(double value) const {
     if (!ParentChart)
         return 0;
-    const auto [width, lines] = ParentChart->TextBlockWidth(LabelText(value));
+    const TTextMeasurer measurer = LabelsMeasurer();
+    const auto [width, lines] = measurer.BlockWidth(LabelText(value));
     if (labelsAngle == 90 || labelsAngle == 270)
-        return ParentChart->Canvas.CharHeight() * lines;
+        return measurer.Height() * lines;
     return width;
 }
 
-int TCustomChartAxis::LabelBoxHeight(double value) {
+int TCustomChartAxis::LabelBoxHeight(double value) const {
     if (!ParentChart)
         return 0;
-    const auto [width, lines] = ParentChart->TextBlockWidth(LabelText(value));
+    const TTextMeasurer measurer = LabelsMeasurer();
+    const auto [width, lines] = measurer.BlockWidth(LabelText(value));
     if (labelsAngle == 0 || labelsAngle == 180)
-        return ParentChart->Canvas.CharHeight() * lines;
+        return measurer.Height() * lines;
     return width;
 }
 
-double TCustomChartAxis::CalcLabelStep() {
-    const int size = IsHorizontal ? std::max(LabelBoxWidth(WorkMax), LabelBoxWidth(WorkMin))
-                                  : std::max(LabelBoxHeight(WorkMax), LabelBoxHeight(WorkMin));
+double TCustomChartAxis::CalcLabelStep() const {
+    const int size = IsHorizontal ? std::max(LabelBoxWidth(WorkMax()), LabelBoxWidth(WorkMin()))
+                                  : std::max(LabelBoxHeight(WorkMax()), LabelBoxHeight(WorkMin()));
     return CalcStepForSize(size);
 }
 
@@ -94,24 +97,24 @@ double TCustomChartAxis::CalcStepForSize(int size) const {
         double room = size;
         if (labelsSeparation > 0)
             room += std::nearbyint(labelsSeparation * 0.01 * size);
-        maxLabels = RoundPixels(PixelSize / room);
+        maxLabels = RoundPixels(PixelSize() / room);
     }
     return CalcStepForCount(maxLabels);
 }
 
 double TCustomChartAxis::CalcStepForCount(int maxLabels) const {
     if (maxLabels <= 0)
-        return DateTimeActive ? DateTimeStepTable[0] : SmallestStep;
-    if (DateTimeActive)
+        return layout.DateTimeActive ? DateTimeStepTable[0] : SmallestStep;
+    if (layout.DateTimeActive)
         return CalcDateTimeStep(maxLabels);
-    double step = increment > 0 ? increment : std::fabs(WorkRange) >= 1 ? 1.0 : SmallestStep;
+    double step = increment > 0 ? increment : std::fabs(WorkRange()) >= 1 ? 1.0 : SmallestStep;
     if (labelsSeparation > 0) {
         // A desired increment is only a lower bound: it grows through the 1-2-5 series until
         // the labels fit. A range no finite step can divide (infinite, or not a number) stops
         // at the largest finite step, which leaves too many labels to draw any.
         double n = double(maxLabels) + 1;
         for (int rounds = 0; n > maxLabels && rounds < MaxStepRounds; ++rounds) {
-            const double q = WorkRange / step;
+            const double q = WorkRange() / step;
             if (std::fabs(q) < 2147483647.0) {
                 n = std::nearbyint(q);
                 if (n <= maxLabels)
@@ -159,12 +162,12 @@ double TCustomChartAxis::NextNiceStep(double x) {
 double TCustomChartAxis::CalcDateTimeStep(int maxLabels) const {
     double d = increment > DateTimeStepTable[0] ? increment : DateTimeStepTable[0];
     if (d > 0 && maxLabels > 0) {
-        if (WorkRange / d > 1000000)
-            d = WorkRange / 1000000;
+        if (WorkRange() / d > 1000000)
+            d = WorkRange() / 1000000;
         // The table has 25 entries and past it the step doubles, so this ends quickly; the
         // bound and the stop at an infinite step (an infinite range) only make sure of it.
         for (int rounds = 0;
-             rounds < MaxStepRounds && std::isfinite(d) && maxLabels < LabelCount(WorkRange, d);
+             rounds < MaxStepRounds && std::isfinite(d) && maxLabels < LabelCount(WorkRange(), d);
              ++rounds)
             d = d >= DateTimeStepTable[YearStep] ? 2 * d : NextTableStep(d);
     }
@@ -187,7 +190,7 @@ int TCustomChartAxis::FindTableStep(double x) {
 }
 
 int TCustomChartAxis::ChooseTableStep(double step) const {
-    if (!(DateTimeActive && exactDateTime && increment != 0))
+    if (!(layout.DateTimeActive && exactDateTime && increment != 0))
         return NoTableStep;
     int i = FindTableStep(increment);
     if (i == NoTableStep)
@@ -217,7 +220,7 @@ std::optional<double> MonthsBack(const TCalendarDate &date, int n, int day) {
 // Calendar steps work in the years 1 ... 9999; a value outside them, or a step that would
 // leave them, falls back to value - step.
 double TCustomChartAxis::StepValue(double value, int i, double step) const {
-    if (!(exactDateTime && DateTimeActive && i > 17 && i <= YearStep))
+    if (!(exactDateTime && layout.DateTimeActive && i > 17 && i <= YearStep))
         return value - step;
     const std::optional<TCalendarDate> date = DecodeDate(value);
     if (!date)

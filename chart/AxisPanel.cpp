@@ -93,14 +93,12 @@ void TCustomAxisPanel::UseFont(const TChartFont &font) {
     Canvas.Font().Color = font.Color();
 }
 
-std::pair<int, int> TCustomAxisPanel::TextBlockWidth(const QString &text) {
-    QStringList lines = text.split(QLatin1Char('\r'));
-    if (lines.size() > 1 && lines.back().isEmpty())
-        lines.removeLast();
-    int widest = 0;
-    for (const QString &line : lines)
-        widest = std::max(widest, Canvas.MeasureWidth(line));
-    return {widest, int(lines.size())};
+TTextMeasurer TCustomAxisPanel::Measurer(const TChartFont &font) const {
+    return TTextMeasurer(font.Font(), Canvas.Target());
+}
+
+std::pair<int, int> TCustomAxisPanel::TextBlockWidth(const QString &text) const {
+    return TTextMeasurer(Canvas.Font().Font, Canvas.Target()).BlockWidth(text);
 }
 
 void TCustomAxisPanel::LayoutAxes() {
@@ -154,16 +152,21 @@ void TCustomAxisPanel::ApplySeriesMargins() {
     }
 }
 
+void TCustomAxisPanel::PlaceAxisMarks() {
+    for (TCustomChartAxis *axis : axes)
+        if (AxisShown(axis))
+            axis->PlaceMarks();
+}
+
 void TCustomAxisPanel::DrawAxes() {
     if (OnBeforeDrawAxes)
         OnBeforeDrawAxes(this);
-    for (TCustomChartAxis *axis : axes)
+    for (const TCustomChartAxis *axis : axes)
         if (AxisShown(axis))
-            axis->PaintAxis(true);
+            axis->PaintAxis();
 }
 
 void TCustomAxisPanel::PaintSeries(TChartSeries *series) {
-    series->FindShownRange();
     if (series->FirstShown == -1)
         return;
     if (series->BeforeDrawValues)

@@ -2,6 +2,7 @@
 
 #include "ChartAxis.h"
 #include "ChartPanelExtended.h"
+#include "TextMeasurer.h"
 
 #include <functional>
 #include <utility>
@@ -25,9 +26,11 @@ public:
     int AxisWallSize(const TCustomChartAxis *axis) const;
     // Makes the font the canvas draws text with.
     void UseFont(const TChartFont &font);
-    // The width of the widest line of a text whose lines are separated by "\r", and the
-    // number of lines.
-    std::pair<int, int> TextBlockWidth(const QString &text);
+    // Measures text in a font as the canvas writes it on its current target.
+    TTextMeasurer Measurer(const TChartFont &font) const;
+    // The width of the widest line, in the canvas's font, of a text whose lines are separated
+    // by "\r", and the number of lines.
+    std::pair<int, int> TextBlockWidth(const QString &text) const;
 
     // True while settings are applied as a stored description, when setters skip their
     // checks and couplings.
@@ -55,7 +58,10 @@ public:
 protected:
     void LayoutAxes();
     void ApplySeriesMargins();
+    // Places the shown axes' lines, labels and ticks on the final plot.
+    void PlaceAxisMarks();
     void DrawAxes();
+    // Draws the points of the series the layout found shown.
     void PaintSeries(TChartSeries *series);
     // The chart is being torn down: series leaving it no longer ask for repaints.
     void BeginDestroying() { destroying = true; }

@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <optional>
 #include <utility>
 
 namespace {
@@ -16,29 +14,16 @@ QString AngleMessage(const QString &what) {
     return QStringLiteral("%1の角度は 0 から 359 の間でなければなりません").arg(what);
 }
 
-// A pixel offset from an end of the axis. A point far off the plot keeps its pixel as far as
-// an int reaches, so that the line towards it leaves the plot at the right slope.
-int OffsetPixel(int end, double offset) {
-    return RoundPixels(end + std::nearbyint(offset), std::numeric_limits<int>::min(),
-                       std::numeric_limits<int>::max());
-}
-
 } // namespace
 
 void TChartAxisTitle::SetAngle(int value) {
     if (value < 0 || value > 359)
         throw ChartException(AngleMessage(QStringLiteral("軸タイトル")));
-    if (value == angle)
-        return;
-    angle = value;
-    Axis->Invalidate();
+    StoreChanged(angle, value, [this] { Axis->Invalidate(); });
 }
 
 void TChartAxisTitle::SetCaption(const QString &value) {
-    if (value == caption)
-        return;
-    caption = value;
-    Axis->Invalidate();
+    StoreChanged(caption, value, [this] { Axis->Invalidate(); });
 }
 
 TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel *chart, bool horizontal, bool farSide,
@@ -46,6 +31,7 @@ TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel *chart, bool horizontal, boo
     : ParentChart(chart), IsHorizontal(horizontal), IsFarSide(farSide),
       StandardTitleAngle(titleAngle) {
     Title.angle = titleAngle;
+    layout.Map.Horizontal = horizontal;
     const auto invalidate = [this] { Invalidate(); };
     for (TChartPen *pen :
          {static_cast<TChartPen *>(&Axis), static_cast<TChartPen *>(&Grid),
@@ -148,9 +134,12 @@ void TCustomChartAxis::UpdateRange() {
         if (automatic || automaticMinimum)
             minimum = ParentChart->SeriesExtent(this, true, IsHorizontal);
     }
-    WorkMax = maximum;
-    WorkMin = minimum;
-    WorkRange = WorkMax - WorkMin;
+    layout.Map.WorkMax = maximum;
+    layout.Map.WorkMin = minimum;
+    layout.Map.Horizontal = IsHorizontal;
+    layout.Map.Inverted = inverted;
+    layout.Map.Logarithmic = Logarithmic;
+    layout.Map.LogarithmicBase = LogarithmicBase;
 }
 
 void TCustomChartAxis::CalcPixelRange() {
@@ -159,65 +148,21 @@ void TCustomChartAxis::CalcPixelRange() {
     const TRect &plot = ParentChart->PlotRect;
     const int origin = IsHorizontal ? plot.Left : plot.Top;
     const int extent = IsHorizontal ? ParentChart->PlotWidth : ParentChart->PlotHeight;
-    PixelStart = origin + RoundPixels(extent * 0.01 * startPosition);
-    PixelEnd = origin + RoundPixels(extent * 0.01 * endPosition);
-    PixelSize = PixelEnd - PixelStart;
-    PixelCenter = (PixelStart + PixelEnd) / 2;
+    layout.Map.PixelStart = origin + RoundPixels(extent * 0.01 * startPosition);
+    layout.Map.PixelEnd = origin + RoundPixels(extent * 0.01 * endPosition);
 }
 
 void TCustomChartAxis::WidenForMargins(const TRect &margins) {
     const int a = IsHorizontal ? margins.Left : margins.Top;
     const int b = IsHorizontal ? margins.Right : margins.Bottom;
-    const int oldStart = PixelStart;
-    const int oldEnd = PixelEnd;
-    PixelStart += a;
-    PixelEnd -= b;
-    PixelSize = PixelEnd - PixelStart;
-    const double lo = PosToValue(oldStart);
-    const double hi = PosToValue(oldEnd);
-    CalcPixelRange();
-    WorkMin = lo;
-    WorkMax = hi;
-    if (WorkMin > WorkMax)
-        std::swap(WorkMin, WorkMax);
-    WorkRange = WorkMax - WorkMin;
-}
-
-namespace {
-
-// The pixel offset of a value from the start of the axis, or nothing when it is too far
-// away to draw (or not a number at all).
-std::optional<double> PixelOffset(const TCustomChartAxis &axis, double value) {
-    const double v = (value - axis.WorkMin) * axis.PixelSize / axis.WorkRange;
-    if (!(std::fabs(v) < 2147483647.0))
-        return std::nullopt;
-    return v;
-}
-
-} // namespace
-
-int TCustomChartAxis::XValueToPos(double value) const {
-    if (WorkRange == 0)
-        return PixelCenter;
-    const std::optional<double> v = PixelOffset(*this, value);
-    if (!v)
-        return PixelCenter;
-    return inverted ? OffsetPixel(PixelEnd, -*v) : OffsetPixel(PixelStart, *v);
-}
-
-int TCustomChartAxis::YValueToPos(double value) const {
-    if (WorkRange == 0)
-        return PixelCenter;
-    const std::optional<double> v = PixelOffset(*this, value);
-    if (!v)
-        return PixelCenter;
-    return inverted ? OffsetPixel(PixelStart, *v) : OffsetPixel(PixelEnd, -*v);
-}
-
-double TCustomChartAxis::PosToValue(int pixel) const {
-    if (PixelSize <= 0)
-        return 0;
-    double d = inverted ? double(PixelEnd) - pixel : double(pixel) - PixelStart;
-    d = d * WorkRange / PixelSize;
-    return IsHorizontal ? WorkMin + d : WorkMax - d;
+    // The old range drawn inside the margins: the range that covers the full pixels.
+    TAxisMap narrowed = layout.Map;
+    narrowed.PixelStart += a;
+    narrowed.PixelEnd -= b;
+    const double lo = narrowed.ToValue(layout.Map.PixelStart);
+    const double hi = narrowed.ToValue(layout.Map.PixelEnd);
+    layout.Map.WorkMin = lo;
+    layout.Map.WorkMax = hi;
+    if (layout.Map.WorkMin > layout.Map.WorkMax)
+        std::swap(layout.Map.WorkMin, layout.Map.WorkMax);
 }

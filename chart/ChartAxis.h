@@ -1,7 +1,9 @@
 #pragma once
 
+#include "AxisLayout.h"
 #include "ChartFont.h"
 #include "ChartPen.h"
+#include "StoreChanged.h"
 
 #include <QString>
 #include <array>
@@ -9,6 +11,7 @@
 #include <vector>
 
 class TCustomAxisPanel;
+class TTextMeasurer;
 struct TRect;
 
 enum TAxisLabelStyle : std::uint8_t {
@@ -107,15 +110,18 @@ public:
     // Takes the room the axis needs from the plot rectangle r; builtIn tells that the axis is
     // one of the chart's five own axes.
     virtual void ReserveRoom(TRect &r, bool builtIn);
-    virtual void PaintAxis(bool setAxisPos = true);
+    // Once the plot and the range are final: the axis line's place, the labels and the ticks.
+    void PlaceMarks();
+    // Draws the axis as the last layout placed it, onto the chart's canvas.
+    virtual void PaintAxis() const;
 
     // Label steps and texts.
     bool HasDateTimeValues() const;
     QString LabelText(double value) const;
     // The extent of a label along and across the axis, in the canvas's current font.
-    int LabelBoxWidth(double value);
-    int LabelBoxHeight(double value);
-    double CalcLabelStep();
+    int LabelBoxWidth(double value) const;
+    int LabelBoxHeight(double value) const;
+    double CalcLabelStep() const;
     double CalcStepForSize(int size) const;
     double CalcStepForCount(int maxLabels) const;
     // The next step of the 1-2-5 series; always larger than x for any x > 0.
@@ -134,22 +140,37 @@ public:
     // Drawing.
     TAxisLabelStyle EffectiveLabelStyle() const;
     int TickRoom() const;
-    int TitleRoom();
-    int LabelsRoom();
-    int WidestLabel();
+    int TitleRoom() const;
+    int LabelsRoom() const;
+    int WidestLabel() const;
     // Moves a position into the plot by PositionPercent of the rectangle's extent.
     int ShiftInward(int position, const TRect &rect) const;
-    // Pixel positions of the labels drawn by the last paint, for ticks and grid lines.
-    const std::vector<int> &TickPositions() const { return tickPositions; }
-    // Most positions one paint records; later ones are dropped.
+    // Pixel positions of the labels the last layout placed, for ticks and grid lines.
+    const std::vector<int> &TickPositions() const { return layout.TickPositions; }
+    // Most positions one layout records; later ones are dropped.
     static constexpr std::size_t MaxTickPositions = 2000;
 
-    int XValueToPos(double value) const;
-    int YValueToPos(double value) const;
-    int ValueToPos(double value) const {
-        return IsHorizontal ? XValueToPos(value) : YValueToPos(value);
-    }
-    double PosToValue(int pixel) const;
+    // What the last layout decided, and how it maps values to pixels and back.
+    const TAxisLayout &Layout() const { return layout; }
+    const TAxisMap &Map() const { return layout.Map; }
+    // Places the axis as a layout decided.
+    void SetLayout(const TAxisLayout &value) { layout = value; }
+    void SetMap(const TAxisMap &value) { layout.Map = value; }
+    int AxisPos() const { return layout.AxisPos; }
+    int TitlePos() const { return layout.TitlePos; }
+    int LabelsPos() const { return layout.LabelsPos; }
+    bool DateTimeActive() const { return layout.DateTimeActive; }
+    int XValueToPos(double value) const { return layout.Map.XToPixel(value); }
+    int YValueToPos(double value) const { return layout.Map.YToPixel(value); }
+    int ValueToPos(double value) const { return layout.Map.ToPixel(value); }
+    double PosToValue(int pixel) const { return layout.Map.ToValue(pixel); }
+    double WorkMin() const { return layout.Map.WorkMin; }
+    double WorkMax() const { return layout.Map.WorkMax; }
+    double WorkRange() const { return layout.Map.WorkRange(); }
+    int PixelStart() const { return layout.Map.PixelStart; }
+    int PixelEnd() const { return layout.Map.PixelEnd; }
+    int PixelSize() const { return layout.Map.PixelSize(); }
+    int PixelCenter() const { return layout.Map.PixelCenter(); }
 
     TCustomAxisPanel *const ParentChart;
     const bool IsHorizontal;
@@ -178,44 +199,30 @@ public:
     bool TickOnLabelsOnly = true;
     double PositionPercent = 0;
 
-    // Working state of the last layout.
-    int AxisPos = 0;
-    int TitlePos = 0;
-    int LabelsPos = 0;
-    double WorkMax = 0;
-    double WorkMin = 0;
-    double WorkRange = 0;
-    bool DateTimeActive = false;
-    int PixelCenter = 0;
-    int PixelStart = 0;
-    int PixelEnd = 0;
-    int PixelSize = 0;
-
     // Asks the chart to repaint.
     void Invalidate();
 
 protected:
     template <typename T> void Store(T &field, const T &value) {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        StoreChanged(field, value, [this] { Invalidate(); });
     }
 
 private:
     void PlaceValueLabels(double step, int tableStep);
     void PlaceSeriesLabels(TAxisLabelStyle style);
     void AddTickPosition(int position);
-    void DrawLabel(int position, const QString &text);
-    void DrawTitle();
+    void AddLabel(int position, const QString &text);
+    TTextMeasurer LabelsMeasurer() const;
+    void DrawLabel(const TAxisLabel &label) const;
+    void DrawTitle() const;
     // Writes a text at (x, y) turned by angle, placed against the axis's side.
-    void DrawAxisText(int x, int y, int angle, const QString &text);
-    void DrawLineTicksAndGrid();
-    void DrawTick(int position, int offset, int length);
-    void DrawGridLine(int position);
-    int TextBandRoom(const TChartFont &font, int angle, int fixedSize, const QString *text);
+    void DrawAxisText(int x, int y, int angle, const QString &text) const;
+    void DrawLineTicksAndGrid() const;
+    void DrawTick(int position, int offset, int length) const;
+    void DrawGridLine(int position) const;
+    int TextBandRoom(const TChartFont &font, int angle, int fixedSize, const QString *text) const;
 
-    std::vector<int> tickPositions;
+    TAxisLayout layout;
     bool automatic = true;
     bool automaticMaximum = true;
     bool automaticMinimum = true;

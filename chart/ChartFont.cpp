@@ -1,5 +1,7 @@
 #include "ChartFont.h"
 
+#include "StoreChanged.h"
+
 namespace {
 
 // Points to pixels at 96 dots per inch, rounded to the nearest pixel.
@@ -12,25 +14,20 @@ TChartFont::TChartFont() : font(QStringLiteral("ＭＳ Ｐ明朝")) {
 }
 
 void TChartFont::SetFont(const QFont &value) {
-    if (value == font)
-        return;
-    font = value;
-    Changed();
+    StoreChanged(font, value, [this] { Changed(); });
 }
 
 void TChartFont::SetColor(TColor value) {
-    if (value == color)
-        return;
-    color = value;
-    Changed();
+    StoreChanged(color, value, [this] { Changed(); });
 }
 
 void TChartFont::SetSize(int points) {
-    if (points == size || points <= 0)
+    if (points <= 0)
         return;
-    size = points;
-    font.setPixelSize(PointsToPixels(points));
-    Changed();
+    StoreChanged(size, points, [this] {
+        font.setPixelSize(PointsToPixels(size));
+        Changed();
+    });
 }
 
 void TChartFont::Changed() {

@@ -18,17 +18,17 @@ bool Inside(const TRect &r, int x, int y) {
 bool AxisBandHit(const TCustomChartAxis &axis, int x, int y) {
     const int along = axis.IsHorizontal ? x : y;
     const int across = axis.IsHorizontal ? y : x;
-    const int lo = std::min(axis.PixelStart, axis.PixelEnd);
-    const int hi = std::max(axis.PixelStart, axis.PixelEnd);
-    const TRect band = axis.LabelsPos < axis.AxisPos
-                           ? TRect{lo, axis.LabelsPos, hi, axis.AxisPos + 3}
-                           : TRect{lo, axis.AxisPos - 3, hi, axis.LabelsPos};
+    const int lo = std::min(axis.PixelStart(), axis.PixelEnd());
+    const int hi = std::max(axis.PixelStart(), axis.PixelEnd());
+    const TRect band = axis.LabelsPos() < axis.AxisPos()
+                           ? TRect{lo, axis.LabelsPos(), hi, axis.AxisPos() + 3}
+                           : TRect{lo, axis.AxisPos() - 3, hi, axis.LabelsPos()};
     return Inside(band, along, across);
 }
 
 } // namespace
 
-TCustomChart::TChartClickedPart TCustomChart::HitPart(int x, int y) {
+TCustomChart::TChartClickedPart TCustomChart::HitPart(int x, int y) const {
     const auto &series = SeriesList();
     for (auto it = series.rbegin(); it != series.rend(); ++it) {
         if (!(*it)->Active())

@@ -65,6 +65,7 @@ void TCustomChartPanel::PaintTo(QPaintDevice *target, const TRect &r) {
                      PanelBounds.Right - b - PercentOf(marginRight, w),
                      PanelBounds.Bottom - b - PercentOf(marginBottom, h)};
     UpdatePlotSize();
+    LayOut();
     DrawContents();
     Canvas.EndChartPaint(target, this, r);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartCanvas.h"
+#include "StoreChanged.h"
 
 #include <QColor>
 #include <QWidget>
@@ -76,7 +77,7 @@ public:
     TZoomPanningRecord ZoomDrag;
     TZoomPanningRecord PanDrag;
 
-    // Recomputed on every paint.
+    // The last layout's: recomputed before every full paint.
     TRect PanelBounds;
     TRect PlotRect;
     int PlotWidth = 0;
@@ -90,14 +91,15 @@ public:
     int BufferedPaints = 0;
 
 protected:
-    // Everything inside the panel, in drawing order; the base draws only the background.
+    // Places what the panel holds once the margins have placed the plot; the base has nothing
+    // to place.
+    virtual void LayOut() {}
+    // Everything inside the panel, in drawing order, as the layout placed it; the base draws
+    // only the background.
     virtual void DrawContents();
     void PaintBackground(const TRect &bounds);
     template <typename T> void SetAndInvalidate(T &field, const T &value) {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        StoreChanged(field, value, [this] { Invalidate(); });
     }
     // On at the end of the most derived constructor, so that setting defaults does not paint.
     void SetRepaintEnabled(bool on) { repaintEnabled = on; }

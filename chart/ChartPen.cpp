@@ -1,14 +1,13 @@
 #include "ChartPen.h"
 
+#include "StoreChanged.h"
+
 namespace {
 constexpr TColor GrayColor = 0x808080;
 }
 
 template <typename T> void TChartPen::Store(T &field, T value) {
-    if (field == value)
-        return;
-    field = value;
-    Changed();
+    StoreChanged(field, value, [this] { Changed(); });
 }
 
 void TChartPen::Changed() {

@@ -2,6 +2,7 @@
 
 #include "AxisPanel.h"
 #include "ChartAxis.h"
+#include "StoreChanged.h"
 
 #include <array>
 
@@ -144,17 +145,11 @@ void TChartSeries::RequestRepaint() {
 }
 
 void TChartSeries::SetSeriesColor(TColor value) {
-    if (value == seriesColor)
-        return;
-    seriesColor = value;
-    RequestRepaint();
+    StoreChanged(seriesColor, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetColorEachPoint(bool value) {
-    if (value != colorEachPoint) {
-        colorEachPoint = value;
-        RequestRepaint();
-    }
+    StoreChanged(colorEachPoint, value, [this] { RequestRepaint(); });
     if (!value) {
         for (TColor &color : PointColors) {
             color = AutoColor;
@@ -164,10 +159,7 @@ void TChartSeries::SetColorEachPoint(bool value) {
 }
 
 void TChartSeries::SetActive(bool value) {
-    if (value == active)
-        return;
-    active = value;
-    RequestRepaint();
+    StoreChanged(active, value, [this] { RequestRepaint(); });
 }
 
 void TChartSeries::SetHorizAxis(THorizAxis value) {

@@ -2,20 +2,17 @@
 
 #include "ChartPanel.h"
 
-void TChartBrush::SetColor(TColor value) {
-    if (value == color)
-        return;
-    color = value;
+void TChartBrush::Changed() {
     if (OnChange)
         OnChange();
 }
 
+void TChartBrush::SetColor(TColor value) {
+    StoreChanged(color, value, [this] { Changed(); });
+}
+
 void TChartBrush::SetStyle(TBrushStyle value) {
-    if (value == style)
-        return;
-    style = value;
-    if (OnChange)
-        OnChange();
+    StoreChanged(style, value, [this] { Changed(); });
 }
 
 TChartFontObject::TChartFontObject(TCustomChartPanel *panel) : ParentChart(panel) {
@@ -45,17 +42,15 @@ TChartWall::TChartWall(TCustomChartPanel *panel) : ParentChart(panel) {
 }
 
 void TChartWall::SetColor(TColor value) {
-    if (value == color)
-        return;
-    color = value;
-    if (ParentChart)
-        ParentChart->Invalidate();
+    StoreChanged(color, value, [this] {
+        if (ParentChart)
+            ParentChart->Invalidate();
+    });
 }
 
 void TChartLegend::SetVisible(bool value) {
-    if (value == visible)
-        return;
-    visible = value;
-    if (ParentChart)
-        ParentChart->Invalidate();
+    StoreChanged(visible, value, [this] {
+        if (ParentChart)
+            ParentChart->Invalidate();
+    });
 }

@@ -3,6 +3,7 @@
 #include "ChartCanvas.h"
 #include "ChartFont.h"
 #include "ChartPen.h"
+#include "StoreChanged.h"
 
 #include <QStringList>
 #include <functional>
@@ -18,6 +19,8 @@ public:
     std::function<void()> OnChange;
 
 private:
+    void Changed();
+
     TColor color = AutoColor;
     TBrushStyle style = bsSolid;
 };
@@ -38,10 +41,7 @@ public:
 protected:
     void Invalidate();
     template <typename T> void Store(T &field, const T &value) {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        StoreChanged(field, value, [this] { Invalidate(); });
     }
 };
 
@@ -64,7 +64,7 @@ public:
 
     TChartBrush Brush;
     TChartPen Frame;
-    // Where the title was drawn last, for the mouse to find it.
+    // Where the last layout put the title, for drawing it and for the mouse to find it.
     TRect TitleBounds;
 
 private:

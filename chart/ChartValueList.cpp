@@ -1,6 +1,7 @@
 #include "ChartValueList.h"
 
 #include "ChartSeries.h"
+#include "StoreChanged.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -72,20 +73,18 @@ void TChartValueList::RotateValues() {
 }
 
 void TChartValueList::SetDateTime(bool value) {
-    if (value == dateTime)
-        return;
-    dateTime = value;
-    if (Owner)
-        Owner->RequestRepaint();
+    StoreChanged(dateTime, value, [this] {
+        if (Owner)
+            Owner->RequestRepaint();
+    });
 }
 
 void TChartValueList::SetMultiplier(double value) {
-    if (value == multiplier)
-        return;
-    multiplier = value;
-    MarkStale();
-    if (Owner)
-        Owner->RequestRepaint();
+    StoreChanged(multiplier, value, [this] {
+        MarkStale();
+        if (Owner)
+            Owner->RequestRepaint();
+    });
 }
 
 void TChartValueList::RecomputeStatistics() const {

@@ -21,7 +21,7 @@ public:
         int PointIndex = -1;
         TCustomChartAxis *Axis = nullptr;
     };
-    TChartClickedPart HitPart(int x, int y);
+    TChartClickedPart HitPart(int x, int y) const;
 
     // Mouse zoom: a drag right and down zooms every side axis to the dragged rectangle, a
     // drag the other way brings back the scales from before the first zoom.
@@ -69,8 +69,11 @@ public:
     QString DescribePoint(const TChartSeries &series, int index) const;
 
 protected:
+    void LayOut() override;
     void DrawContents() override;
-    void DrawTitle(TChartTitle &title, bool atTop);
+    // Puts the title's box at the top or the bottom of the plot and takes its room from it.
+    void LayOutTitle(TChartTitle &title, bool atTop);
+    void DrawTitle(const TChartTitle &title);
     void DrawBackWall();
     // The inverting frame of a zoom drag: drawing it twice leaves no trace.
     void DrawZoomFrame();

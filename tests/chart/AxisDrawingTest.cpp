@@ -26,7 +26,8 @@ protected:
     // The axis value that lands on a pixel of the bottom axis, as laid out by the last paint.
     double ValueAt(int pixel) const {
         const TChartAxis &axis = chart.BottomAxis;
-        return axis.WorkMin + double(pixel - axis.PixelStart) * axis.WorkRange / axis.PixelSize;
+        return axis.WorkMin() +
+               double(pixel - axis.PixelStart()) * axis.WorkRange() / axis.PixelSize();
     }
 
     TChart chart;
@@ -78,8 +79,8 @@ TEST_F(AxisDrawingTest, WithoutLabelsTicksAndGridMayStillShow) {
     const QImage image = Picture();
     EXPECT_GE(axis.TickPositions().size(), 2u);
     const int p = axis.TickPositions().front();
-    EXPECT_EQ(ToColorValue(image.pixelColor(p, axis.AxisPos + 2)), Grey);
-    EXPECT_EQ(axis.LabelsPos, 0); // no label band was taken
+    EXPECT_EQ(ToColorValue(image.pixelColor(p, axis.AxisPos() + 2)), Grey);
+    EXPECT_EQ(axis.LabelsPos(), 0); // no label band was taken
 }
 
 TEST_F(AxisDrawingTest, SeriesLabelsSkipThoseThatWouldOverlap) {
@@ -95,7 +96,7 @@ TEST_F(AxisDrawingTest, SeriesLabelsSkipThoseThatWouldOverlap) {
     const int w = chart.TextBlockWidth(text).first;
     const int firstHalf = w / 2;
     const int laterHalf = (w + int(w * 0.02 * 10)) / 2;
-    const int p0 = axis.PixelStart + 50;
+    const int p0 = axis.PixelStart() + 50;
     // The second label would reach one pixel into the first; the third just clears it.
     const std::vector<int> pixels{p0, p0 + firstHalf + laterHalf - 1, p0 + firstHalf + laterHalf};
     for (int i = 0; i < 3; ++i)
@@ -110,8 +111,8 @@ TEST_F(AxisDrawingTest, CentredGridFallsBetweenLabels) {
     TChartAxis &axis = chart.BottomAxis;
     axis.SetRange(0, 10);
     Picture();
-    const std::vector<int> pixels{axis.PixelStart + 100, axis.PixelStart + 150,
-                                  axis.PixelStart + 200};
+    const std::vector<int> pixels{axis.PixelStart() + 100, axis.PixelStart() + 150,
+                                  axis.PixelStart() + 200};
     for (int i = 0; i < 3; ++i)
         series->XValues.SetValueAt(i, ValueAt(pixels[std::size_t(i)]));
     axis.GridCentered = true;
@@ -123,10 +124,10 @@ TEST_F(AxisDrawingTest, CentredGridFallsBetweenLabels) {
             dots += ToColorValue(image.pixelColor(x, y)) == Grey;
         return dots;
     };
-    EXPECT_GT(greyIn(axis.PixelStart + 125), 10);
-    EXPECT_GT(greyIn(axis.PixelStart + 175), 10);
-    EXPECT_EQ(greyIn(axis.PixelStart + 150), 0);
-    EXPECT_EQ(greyIn(axis.PixelStart + 100), 0);
+    EXPECT_GT(greyIn(axis.PixelStart() + 125), 10);
+    EXPECT_GT(greyIn(axis.PixelStart() + 175), 10);
+    EXPECT_EQ(greyIn(axis.PixelStart() + 150), 0);
+    EXPECT_EQ(greyIn(axis.PixelStart() + 100), 0);
 }
 
 TEST_F(AxisDrawingTest, ManyLabelsNeverOverrunTheTickList) {
@@ -174,7 +175,7 @@ protected:
         const QImage image = Picture();
         const TChartAxis &axis = chart.BottomAxis;
         constexpr int halfWidth = 12;
-        return image.copy(axis.ValueToPos(value) - halfWidth, axis.LabelsPos, 2 * halfWidth + 1,
+        return image.copy(axis.ValueToPos(value) - halfWidth, axis.LabelsPos(), 2 * halfWidth + 1,
                           chart.Canvas.CharHeight());
     }
 };
@@ -233,11 +234,11 @@ protected:
     int DifferencesBeyondTheEnds(const QImage &a, const QImage &b) {
         const TChartAxis &axis = Axis();
         chart.UseFont(axis.LabelsFont);
-        const int widest = std::max(chart.TextBlockWidth(axis.LabelText(axis.WorkMin)).first,
-                                    chart.TextBlockWidth(axis.LabelText(axis.WorkMax)).first);
+        const int widest = std::max(chart.TextBlockWidth(axis.LabelText(axis.WorkMin())).first,
+                                    chart.TextBlockWidth(axis.LabelText(axis.WorkMax())).first);
         const int reach = (axis.IsHorizontal ? widest : chart.Canvas.CharHeight()) / 2;
-        const int before = axis.PixelStart - reach;
-        const int after = axis.PixelEnd + reach + 1;
+        const int before = axis.PixelStart() - reach;
+        const int after = axis.PixelEnd() + reach + 1;
         const QRect all = a.rect();
         const QRect beyond[] = {axis.IsHorizontal ? QRect(0, 0, before, all.height())
                                                   : QRect(0, 0, all.width(), before),

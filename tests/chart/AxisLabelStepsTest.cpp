@@ -21,13 +21,19 @@ const double NaN = std::numeric_limits<double>::quiet_NaN();
 
 // An axis as the layout leaves it: a working range over a number of pixels.
 void LayOut(TCustomChartAxis &axis, double min, double max, int pixels) {
-    axis.WorkMin = min;
-    axis.WorkMax = max;
-    axis.WorkRange = max - min;
-    axis.PixelStart = 0;
-    axis.PixelEnd = pixels;
-    axis.PixelSize = pixels;
-    axis.PixelCenter = pixels / 2;
+    TAxisMap map = axis.Map();
+    map.WorkMin = min;
+    map.WorkMax = max;
+    map.PixelStart = 0;
+    map.PixelEnd = pixels;
+    axis.SetMap(map);
+}
+
+// As the layout marks an axis that shows date-time values.
+void ShowDateTimes(TCustomChartAxis &axis, bool on) {
+    TAxisLayout layout = axis.Layout();
+    layout.DateTimeActive = on;
+    axis.SetLayout(layout);
 }
 
 double Date(int year, int month, int day) { return EncodeDate(year, month, day).value(); }
@@ -39,7 +45,7 @@ void MakeDurationAxis(TCustomChartAxis &axis) {
     axis.SetExactDateTime(false);
     axis.SetRoundFirstLabel(false);
     axis.SetDateTimeFormat(QStringLiteral("nn:ss"));
-    axis.DateTimeActive = true;
+    ShowDateTimes(axis, true);
 }
 
 } // namespace
@@ -96,7 +102,7 @@ TEST(NumericLabelSteps, DegenerateAndRoomlessAxesGetTheSmallestStep) {
     EXPECT_EQ(axis.CalcStepForCount(-3), 1e-12);
     // No label size: one label.
     EXPECT_EQ(axis.CalcStepForSize(0), 100);
-    axis.DateTimeActive = true;
+    ShowDateTimes(axis, true);
     EXPECT_EQ(axis.CalcStepForCount(0), Second);
 }
 
@@ -125,7 +131,7 @@ TEST(NumericLabelSteps, FittingEndsForExtremeRanges) {
         step = axis.CalcStepForCount(10);
         EXPECT_TRUE(std::isfinite(step)) << max;
         EXPECT_GT(step, 1e307) << max;
-        EXPECT_FALSE(std::fabs(axis.WorkRange / step) < 10000) << max;
+        EXPECT_FALSE(std::fabs(axis.WorkRange() / step) < 10000) << max;
     }
 
     // A reversed range fits at once.
@@ -198,7 +204,7 @@ TEST(DateTimeLabelSteps, FourMinuteDurationAxis) {
 TEST(DateTimeLabelSteps, WalkTheTableThenDoublePastAYear) {
     TChart chart;
     TChartAxis &axis = chart.BottomAxis;
-    axis.DateTimeActive = true;
+    ShowDateTimes(axis, true);
     LayOut(axis, 0, 2, 500);
     EXPECT_EQ(axis.CalcStepForCount(10), 6.0 / 24); // 2 h gives 24 labels, 6 h gives 8
     // Below one second the increment is raised to one second.
@@ -221,7 +227,7 @@ TEST(DateTimeLabelSteps, WalkTheTableThenDoublePastAYear) {
 TEST(DateTimeLabelSteps, SearchEndsForExtremeRanges) {
     TChart chart;
     TChartAxis &axis = chart.BottomAxis;
-    axis.DateTimeActive = true;
+    ShowDateTimes(axis, true);
     LayOut(axis, 0, 1e300, 500);
     const double step = axis.CalcStepForCount(10);
     EXPECT_LE(std::nearbyint(1e300 / step), 10);
@@ -252,7 +258,7 @@ TEST(DateTimeStepTable, NextAndFindAndChoose) {
 
     TChart chart;
     TChartAxis &axis = chart.BottomAxis;
-    axis.DateTimeActive = true;
+    ShowDateTimes(axis, true);
     axis.SetIncrement(1); // one day, index 14
     EXPECT_EQ(axis.ChooseTableStep(1), 14);
     EXPECT_EQ(axis.ChooseTableStep(10), 18); // up to the first step of at least 10 days
@@ -265,7 +271,7 @@ TEST(DateTimeStepTable, NextAndFindAndChoose) {
     axis.SetExactDateTime(false);
     EXPECT_EQ(axis.ChooseTableStep(10), 25);
     axis.SetExactDateTime(true);
-    axis.DateTimeActive = false;
+    ShowDateTimes(axis, false);
     EXPECT_EQ(axis.ChooseTableStep(10), 25);
 }
 
@@ -274,7 +280,7 @@ TEST(DateTimeStepTable, NextAndFindAndChoose) {
 TEST(StepValue, CalendarStepsGoByHalfMonthsMonthsAndYears) {
     TChart chart;
     TChartAxis &axis = chart.BottomAxis;
-    axis.DateTimeActive = true;
+    ShowDateTimes(axis, true);
 
     double v = Date(2024, 3, 20) + 0.75; // the time of day is dropped
     const double halfMonths[] = {Date(2024, 3, 15), Date(2024, 3, 1),  Date(2024, 2, 15),
@@ -302,21 +308,21 @@ TEST(StepValue, CalendarStepsGoByHalfMonthsMonthsAndYears) {
 TEST(StepValue, OtherwiseSubtractsTheStep) {
     TChart chart;
     TChartAxis &axis = chart.BottomAxis;
-    axis.DateTimeActive = true;
+    ShowDateTimes(axis, true);
     const double v = Date(2024, 3, 20);
     EXPECT_EQ(axis.StepValue(v, 17, 7), v - 7);
     EXPECT_EQ(axis.StepValue(v, 25, 2.5), v - 2.5);
     axis.SetExactDateTime(false);
     EXPECT_EQ(axis.StepValue(v, 19, 30), v - 30);
     axis.SetExactDateTime(true);
-    axis.DateTimeActive = false;
+    ShowDateTimes(axis, false);
     EXPECT_EQ(axis.StepValue(v, 19, 30), v - 30);
 }
 
 TEST(StepValue, DatesOutsideTheCalendarFallBackAndEveryWalkEnds) {
     TChart chart;
     TChartAxis &axis = chart.BottomAxis;
-    axis.DateTimeActive = true;
+    ShowDateTimes(axis, true);
     EXPECT_EQ(axis.StepValue(1e300, 19, 30), 1e300 - 30);
     EXPECT_EQ(axis.StepValue(-1e300, 24, 365), -1e300 - 365);
     EXPECT_TRUE(std::isnan(axis.StepValue(NaN, 18, 15)));

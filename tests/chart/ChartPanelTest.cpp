@@ -1,6 +1,7 @@
 #include "Chart.h"
 
 #include <QPalette>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -9,12 +10,12 @@ namespace {
 // A chart that notes its plot rectangle before titles and axes take their room.
 class ProbeChart : public TChart {
 public:
-    TRect PlotBeforeContents;
+    TRect PlotBeforeLayout;
 
 protected:
-    void DrawContents() override {
-        PlotBeforeContents = PlotRect;
-        TChart::DrawContents();
+    void LayOut() override {
+        PlotBeforeLayout = PlotRect;
+        TChart::LayOut();
     }
 };
 
@@ -42,7 +43,7 @@ protected:
 TEST_F(ChartPanelTest, MarginsPlaceThePlotBeforeTitleAndAxes) {
     Picture();
     EXPECT_EQ(chart.PanelBounds, (TRect{0, 0, 561, 255}));
-    EXPECT_EQ(chart.PlotBeforeContents, (TRect{17, 10, 544, 245}));
+    EXPECT_EQ(chart.PlotBeforeLayout, (TRect{17, 10, 544, 245}));
 }
 
 TEST_F(ChartPanelTest, TitleTakesOneTextHeightAndSpacing) {
@@ -137,6 +138,35 @@ TEST_F(ChartPanelTest, UnchangedRepaintsOnlyCopyThePicture) {
     EXPECT_EQ(chart.FullPaints, full + 1);
 }
 
+TEST_F(ChartPanelTest, EverySetterRepaintsOnlyWhenItChangesTheValue) {
+    TChartSeries &series = *chart.SeriesList().front();
+    // For each kind of chart object, writing what a property holds and then something else.
+    const struct {
+        const char *name;
+        std::function<void(bool change)> set;
+    } cases[] = {
+        {"panel", [&](bool c) { chart.SetMarginTop(chart.MarginTop() + c); }},
+        {"axis", [&](bool c) { chart.LeftAxis.SetInverted(chart.LeftAxis.Inverted() != c); }},
+        {"axis title",
+         [&](bool c) { chart.LeftAxis.Title.SetAngle(c ? 180 : chart.LeftAxis.Title.Angle()); }},
+        {"title", [&](bool c) { chart.Title.SetAdjustFrame(chart.Title.AdjustFrame() != c); }},
+        {"brush", [&](bool c) { chart.Title.Brush.SetColor(c ? clLime : AutoColor); }},
+        {"wall", [&](bool c) { chart.BackWall.SetColor(c ? clLime : AutoColor); }},
+        {"legend", [&](bool c) { chart.Legend.SetVisible(c); }},
+        {"pen", [&](bool c) { chart.BottomAxis.Grid.SetWidth(1 + c); }},
+        {"font", [&](bool c) { chart.Title.Font.SetSize(chart.Title.Font.Size() + c); }},
+        {"series", [&](bool c) { series.SetActive(!c); }},
+        {"values", [&](bool c) { series.YValues.SetMultiplier(1 + c); }},
+    };
+    for (const auto &setter : cases) {
+        chart.grab();
+        setter.set(false);
+        EXPECT_FALSE(chart.Canvas.NeedsRedraw()) << setter.name;
+        setter.set(true);
+        EXPECT_TRUE(chart.Canvas.NeedsRedraw()) << setter.name;
+    }
+}
+
 TEST_F(ChartPanelTest, ResizingReallocatesTheBitmap) {
     Picture();
     Picture();
@@ -173,6 +203,20 @@ TEST_F(ChartPanelTest, TextBlocksCountLinesAndTheWidestOne) {
     EXPECT_EQ(chart.TextBlockWidth(QStringLiteral("a\rwider line")), std::make_pair(wide, 2));
     EXPECT_EQ(chart.TextBlockWidth(QStringLiteral("wider line\r")), std::make_pair(wide, 1));
     EXPECT_EQ(chart.TextBlockWidth(QString()).second, 1);
+}
+
+TEST_F(ChartPanelTest, DrawingLeavesTheTitlesColourToItsBrush) {
+    chart.Title.SetText({QStringLiteral("演習")});
+    const auto filled = [&](TColor color) {
+        const QImage image = Picture();
+        const TRect &box = chart.Title.TitleBounds;
+        return Pixel(image, box.Left + 1, box.Top + 1) == color;
+    };
+    chart.Title.Brush.SetColor(clLime);
+    EXPECT_TRUE(filled(clLime));
+    EXPECT_EQ(chart.Title.Color(), AutoColor);
+    chart.Title.Brush.SetColor(clRed);
+    EXPECT_TRUE(filled(clRed));
 }
 
 namespace {
@@ -220,7 +264,7 @@ TEST_P(TitleBoxTest, ACentredBoxReachesHalfItsWidthEitherWayFromTheMiddle) {
             last = std::max(last, x);
         }
     }
-    const TRect &plot = chart.PlotBeforeContents;
+    const TRect &plot = chart.PlotBeforeLayout;
     const int middle = (plot.Left + plot.Right) / 2;
     EXPECT_EQ(first, middle - width / 2);
     EXPECT_EQ(last + 1, middle + width / 2);

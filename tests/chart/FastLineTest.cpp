@@ -308,14 +308,9 @@ TEST_F(FastLineTest, MergedDrawingSetsTheSamePixelsAsDrawingPointByPoint) {
 
 TEST_F(FastLineTest, MergedDrawingMatchesAlongTheEdgesOfTheTarget) {
     // Values are pixels here: x = column, y = -row.
-    const auto mapOneToOne = [](TChartAxis &axis) {
-        axis.WorkMin = 0;
-        axis.WorkMax = 1;
-        axis.WorkRange = 1;
-        axis.PixelStart = 0;
-        axis.PixelEnd = 0;
-        axis.PixelSize = 1;
-    };
+    const TAxisMap columns{.WorkMin = 0, .WorkMax = 1, .PixelStart = 0, .PixelEnd = 1};
+    const TAxisMap rows{
+        .WorkMin = 0, .WorkMax = 1, .PixelStart = -1, .PixelEnd = 0, .Horizontal = false};
     std::mt19937_64 random(17);
     const auto near = [&](int a, int b) { return int(random() % (b - a + 1)) + a; };
     // Mostly around the target, now and then very far out.
@@ -351,8 +346,8 @@ TEST_F(FastLineTest, MergedDrawingMatchesAlongTheEdgesOfTheTarget) {
                                        {5.0, hi}})
                 Add(x, -y);
         }
-        mapOneToOne(chart.BottomAxis);
-        mapOneToOne(chart.LeftAxis);
+        chart.BottomAxis.SetMap(columns);
+        chart.LeftAxis.SetMap(rows);
         series->FirstShown = 0;
         series->LastShown = series->PointCount() - 1;
         QImage merged(width, height, QImage::Format_RGB32);
@@ -391,51 +386,6 @@ TEST_F(FastLineTest, MergedDrawingMatchesOnLargeAndOtherTargets) {
         blank.fill(Qt::white);
         EXPECT_NE(merged, blank) << size;
     }
-}
-
-TEST_F(FastLineTest, AxisPixelsAgreeWithTheAxisForEveryValue) {
-    std::mt19937_64 random(2718);
-    const auto uniform = [&](double lo, double hi) {
-        return std::uniform_real_distribution<double>(lo, hi)(random);
-    };
-    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    int checked = 0;
-    for (int round = 0; round < 300; ++round) {
-        TChartAxis &axis = round % 2 ? chart.BottomAxis : chart.LeftAxis;
-        axis.SetInverted(round % 4 >= 2);
-        const double scale = std::pow(10.0, uniform(-12, 12));
-        axis.WorkMin = round % 7 == 0 ? 0 : uniform(-1, 1) * scale * 1000;
-        axis.WorkRange = round % 11 == 0 ? 0 : scale * uniform(0.1, 10);
-        axis.WorkMax = axis.WorkMin + axis.WorkRange;
-        axis.PixelStart = int(uniform(-100, 600));
-        axis.PixelSize = round % 13 == 0 ? 0 : int(uniform(1, 2000));
-        axis.PixelEnd = axis.PixelStart + axis.PixelSize;
-        axis.PixelCenter = (axis.PixelStart + axis.PixelEnd) / 2;
-        const bool asX = axis.IsHorizontal;
-        const TAxisPixels toPixel(axis, asX);
-        // On an axis without pixels any value will do.
-        const double perPixel = axis.PixelSize != 0 ? axis.WorkRange / axis.PixelSize : 1;
-        const auto expect = [&](double value) {
-            const int pixel = asX ? axis.XValueToPos(value) : axis.YValueToPos(value);
-            EXPECT_EQ(toPixel(value), pixel) << round << " " << value;
-            ++checked;
-        };
-        for (int k = 0; k < 200; ++k) {
-            // Values on and next to half pixels, where rounding decides.
-            const double half =
-                std::trunc(k % 2 ? uniform(-3000, 3000) : uniform(-2.2e9, 2.2e9)) + 0.5;
-            const double onHalf = axis.WorkMin + half * perPixel;
-            expect(onHalf);
-            expect(std::nextafter(onHalf, inf));
-            expect(std::nextafter(onHalf, -inf));
-            expect(axis.WorkMin + uniform(-2, 2) * axis.WorkRange);
-            expect(axis.WorkMin + uniform(-1, 1) * axis.WorkRange * 1e7);
-        }
-        for (double value : {nan, inf, -inf, 1e308, -1e308, 0.0, axis.WorkMin, axis.WorkMax})
-            expect(value);
-    }
-    EXPECT_GT(checked, 100000);
 }
 
 TEST_F(FastLineTest, OtherPensDrawPointByPoint) {

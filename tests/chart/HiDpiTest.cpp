@@ -2,6 +2,7 @@
 // picture made at its target's ratio.
 #include "Chart.h"
 #include "Differences.h"
+#include "TextMeasurer.h"
 
 #include <QApplication>
 #include <QResizeEvent>
@@ -102,8 +103,8 @@ protected:
                 title.Left,
                 title.Right,
                 title.Bottom,
-                chart.BottomAxis.LabelsPos,
-                chart.LeftAxis.LabelsPos};
+                chart.BottomAxis.LabelsPos(),
+                chart.LeftAxis.LabelsPos()};
     }
 
     Chart chart;
@@ -145,6 +146,16 @@ TEST(HiDpiCanvas, TextMeasuresInLogicalPixels) {
     EXPECT_EQ(canvas.MeasureWidth(text), width);
     EXPECT_EQ(canvas.CharHeight(), height);
     EXPECT_EQ(canvas.TargetSize(), QSize(40, 30));
+    // The layout measures without the canvas, and as it does, in every font.
+    for (const QFont &font : {canvas.Font().Font, TChartFont().Font()}) {
+        canvas.Font().Font = font;
+        for (QImage *image : {&plain, &scaled}) {
+            canvas.SetTarget(image);
+            const TTextMeasurer measurer(font, image);
+            EXPECT_EQ(measurer.Width(text), canvas.MeasureWidth(text));
+            EXPECT_EQ(measurer.Height(), canvas.CharHeight());
+        }
+    }
 }
 
 TEST_F(HiDpiChartTest, TheBitmapHasThePhysicalPixelsOfTheTarget) {

@@ -132,7 +132,7 @@ TEST_F(ChartZoomTest, RightDragsAndPressesOnTheTitleDoNothing) {
 TEST_F(ChartZoomTest, ADragMayStartOnTheBottomAxisLabels) {
     const TChartAxis &bottom = chart->BottomAxis;
     // Between the axis line and the labels, below the plot.
-    const QPoint start(bottom.PixelCenter, bottom.LabelsPos - 1);
+    const QPoint start(bottom.PixelCenter(), bottom.LabelsPos() - 1);
     ASSERT_GT(start.y(), chart->PlotRect.Bottom);
     EXPECT_EQ(chart->HitPart(start.x(), start.y()).Part,
               TCustomChart::TChartClickedPartStyle::Axis);
