@@ -5,6 +5,8 @@
 #include "StoreChanged.h"
 
 #include <array>
+#include <cmath>
+#include <ranges>
 
 namespace {
 
@@ -120,20 +122,32 @@ void TChartSeries::FindShownRange() {
     const TCustomChartAxis &axis = *actualHorizAxis;
     const TRect plot = parentChart->PlotRect;
     const double low = axis.PosToValue(axis.Inverted() ? plot.Right : plot.Left);
-    int first = 0;
-    while (first < n && XValues.ValueAt(first) < low)
-        ++first;
+    const double high = axis.PosToValue(axis.Inverted() ? plot.Left : plot.Right);
+    // The first point not left of the plot, and from there the first not left of its right
+    // edge (or the last point): bisected when the values are known to ascend, walked otherwise,
+    // with the same answers.
+    const double *raw = XValues.RawValues();
+    const double multiplier = XValues.Multiplier();
+    const bool bisect = multiplier > 0 && std::isfinite(multiplier) && XValues.RawAscending();
+    const auto firstNotBelow = [&](int from, int to, double bound) {
+        if (bisect) {
+            const auto below = [&](int i) { return raw[i] * multiplier < bound; };
+            const std::ranges::iota_view<int, int> indices(from, to);
+            return *std::ranges::partition_point(indices, below);
+        }
+        while (from < to && XValues.ValueAt(from) < bound)
+            ++from;
+        return from;
+    };
+    const int first = firstNotBelow(0, n, low);
     if (first == n)
         return;
     FirstShown = first;
-    const double high = axis.PosToValue(axis.Inverted() ? plot.Left : plot.Right);
     if (!(XValues.ValueAt(n - 1) > high)) {
         LastShown = n - 1;
         return;
     }
-    int last = first;
-    while (last < n - 1 && XValues.ValueAt(last) < high)
-        ++last;
+    int last = firstNotBelow(first, n - 1, high);
     if (!KeepPointBeyondEnd && XValues.ValueAt(last) > high)
         --last;
     LastShown = last;

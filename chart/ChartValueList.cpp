@@ -26,12 +26,41 @@ void TChartValueList::SetValueAt(int index, double value) {
     CheckIndex(index);
     values[std::size_t(index)] = value;
     MarkStale();
+    if (ordering == TOrdering::Unordered)
+        ordering = TOrdering::Unknown; // the value that broke the order may be gone
+    NoteWrittenAt(std::size_t(index));
 }
 
 void TChartValueList::ClearAllValues() {
     values.clear();
     values.shrink_to_fit();
     MarkStale();
+    ordering = TOrdering::Ascending;
+}
+
+void TChartValueList::NoteWrittenAt(std::size_t index) {
+    if (ordering != TOrdering::Ascending)
+        return;
+    // Comparisons with a value that is no number fail, which breaks the order as it should.
+    const double value = values[index];
+    if (std::isnan(value)) {
+        ordering = TOrdering::Unordered;
+        return;
+    }
+    const bool afterPrevious = index == 0 || values[index - 1] <= value;
+    const bool beforeNext = index + 1 == values.size() || value <= values[index + 1];
+    if (!(afterPrevious && beforeNext))
+        ordering = TOrdering::Unordered;
+}
+
+bool TChartValueList::RawAscending() const {
+    if (ordering == TOrdering::Unknown) {
+        bool ascending = values.empty() || !std::isnan(values.front());
+        for (std::size_t i = 1; ascending && i < values.size(); ++i)
+            ascending = values[i - 1] <= values[i];
+        ordering = ascending ? TOrdering::Ascending : TOrdering::Unordered;
+    }
+    return ordering == TOrdering::Ascending;
 }
 
 int TChartValueList::AddInOrder(double value) {
@@ -40,6 +69,7 @@ int TChartValueList::AddInOrder(double value) {
     if (order == loNone || values.empty() || (ascending && !(value < values.back())) ||
         (!ascending && !(value > values.back()))) {
         values.push_back(value);
+        NoteWrittenAt(values.size() - 1);
         return int(values.size()) - 1;
     }
     // Step back past every value the new one must precede; it lands after equal values.
@@ -47,6 +77,7 @@ int TChartValueList::AddInOrder(double value) {
     while (at > 0 && (ascending ? value < values[at - 1] : value > values[at - 1]))
         --at;
     values.insert(values.begin() + std::ptrdiff_t(at), value);
+    NoteWrittenAt(at);
     return int(at);
 }
 
@@ -55,12 +86,16 @@ void TChartValueList::InsertValueAt(int index, double value) {
         CheckIndex(index);
     values.insert(values.begin() + index, value);
     MarkStale();
+    NoteWrittenAt(std::size_t(index));
 }
 
 void TChartValueList::DeleteValueAt(int index) {
     CheckIndex(index);
     values.erase(values.begin() + index);
     MarkStale();
+    // Taking a value out keeps an order; it may also mend a broken one.
+    if (ordering == TOrdering::Unordered)
+        ordering = TOrdering::Unknown;
 }
 
 void TChartValueList::RotateValues() {
@@ -68,6 +103,7 @@ void TChartValueList::RotateValues() {
         const double first = values.front();
         values.erase(values.begin());
         values.push_back(first);
+        ordering = TOrdering::Unknown;
     }
     MarkStale();
 }

@@ -54,10 +54,15 @@ public:
     // The stored values before the multiplier, for loops that read many at once: value i is
     // RawValues()[i] * Multiplier(), exactly as ValueAt gives it.
     const double *RawValues() const { return values.data(); }
+    // Whether the stored values are all numbers, none below the one before it, so that a search
+    // may bisect them. Kept up to date as values come and go, so asking is cheap.
+    bool RawAscending() const;
 
 private:
     void CheckIndex(int index) const;
     void MarkStale() { statsStale = true; }
+    // Brings the ordering knowledge up to date after values[index] has been written or added.
+    void NoteWrittenAt(std::size_t index);
     void RecomputeStatistics() const;
 
     bool dateTime;
@@ -71,6 +76,8 @@ private:
     mutable double valueSum = 0;
     mutable double absValueSum = 0;
     mutable bool statsStale = true;
+    enum class TOrdering : std::uint8_t { Ascending, Unordered, Unknown };
+    mutable TOrdering ordering = TOrdering::Ascending;
 };
 
 // The value lists of one series in creation order: the X list, then the Y list.

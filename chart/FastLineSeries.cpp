@@ -99,7 +99,7 @@ void TFastLineSeries::DrawMerged() {
     if (!mergedLine)
         mergedLine = std::make_unique<TMergedLine>();
     const TLineValues values{XValues.RawValues(), YValues.RawValues(), XValues.Multiplier(),
-                             YValues.Multiplier()};
+                             YValues.Multiplier(), XValues.RawAscending()};
     const TPoint entry{FirstShown > 0 ? PointX(FirstShown - 1) : 0,
                        FirstShown > 0 ? PointY(FirstShown - 1) : 0};
     const TPoint end =

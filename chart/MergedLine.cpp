@@ -366,6 +366,7 @@ struct TColumnReader {
     const double *ys;
     double xMultiplier;
     double yMultiplier;
+    bool xsAscending;
 
     // Whether the X values first ... last are numbers in ascending order that the axis turns
     // into pixels in order, so that each pixel column holds one run of points.
@@ -395,10 +396,14 @@ bool InOrderOnAxis(const TAxisMap &axis, double value) {
 bool TColumnReader::ColumnsInOrder(const TAxisMap &axis, int first, int last) const {
     if (!(xMultiplier > 0))
         return false;
-    // Every value a number and none below the one before it.
-    bool ordered = true;
-    for (int k = first; k < last; ++k)
-        ordered &= xs[k] <= xs[k + 1];
+    // Every value a number and none below the one before it: known for the whole list, or
+    // looked at for the points drawn.
+    bool ordered = xsAscending;
+    if (!ordered) {
+        ordered = true;
+        for (int k = first; k < last; ++k)
+            ordered &= xs[k] <= xs[k + 1];
+    }
     return ordered && std::isfinite(xs[first]) && std::isfinite(xs[last]) &&
            InOrderOnAxis(axis, xs[first] * xMultiplier) &&
            InOrderOnAxis(axis, xs[last] * xMultiplier);
@@ -516,7 +521,7 @@ TPoint TMergedLine::Draw(TChartCanvas3D &canvas, const TAxisMap &horizontal,
 
     // With ascending X every pixel column holds one run of points, found by bisection; the
     // rows a run sets follow from the extremes of its values (see AbsorbColumn).
-    const TColumnReader reader{toX, toY, xs, ys, xMultiplier, yMultiplier};
+    const TColumnReader reader{toX, toY, xs, ys, xMultiplier, yMultiplier, values.XsAscending};
     const bool byColumns = reader.ColumnsInOrder(horizontal, first, last);
     constexpr int shortestRun = 8;
     int next = i + 1;

@@ -12,6 +12,7 @@ struct TLineValues {
     const double *Ys;
     double XMultiplier;
     double YMultiplier;
+    bool XsAscending; // every X a number, none below the one before it
 };
 
 // Draws a polyline of one-pixel solid segments in one opaque colour with the same pixels as

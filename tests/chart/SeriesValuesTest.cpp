@@ -1,6 +1,8 @@
 #include "Chart.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 #include <stdexcept>
 
 namespace {
@@ -241,4 +243,93 @@ TEST_F(SeriesValuesTest, FeedsOnlyTheAxesItIsAttachedTo) {
     series->SetParentChart(nullptr);
     EXPECT_EQ(series->ActualHorizAxis(), nullptr);
     EXPECT_TRUE(chart.SeriesList().empty());
+}
+
+TEST(ChartValueList, KnowsWhetherItsValuesAscendThroughEveryChange) {
+    // Random changes of every kind; after each the list's answer must match a plain look.
+    std::mt19937 random(7);
+    TChartValueList list(nullptr, "X", loAscending, false);
+    const auto ascends = [&] {
+        for (int i = 0; i < list.ValueCount(); ++i)
+            if (std::isnan(list.RawValues()[i]) ||
+                (i > 0 && list.RawValues()[i - 1] > list.RawValues()[i]))
+                return false;
+        return true;
+    };
+    for (int step = 0; step < 4000; ++step) {
+        const int n = list.ValueCount();
+        const double value = random() % 50 == 0 ? std::nan("") : double(random() % 20);
+        switch (random() % 8) {
+        case 0:
+            if (n > 0)
+                list.SetValueAt(int(random() % n), value);
+            break;
+        case 1:
+            list.InsertValueAt(int(random() % (n + 1)), value);
+            break;
+        case 2:
+            if (n > 0)
+                list.DeleteValueAt(int(random() % n));
+            break;
+        case 3:
+            list.RotateValues();
+            break;
+        case 4:
+            if (random() % 20 == 0)
+                list.ClearAllValues();
+            break;
+        default:
+            list.AddInOrder(value);
+        }
+        ASSERT_EQ(list.RawAscending(), ascends()) << step;
+    }
+}
+
+TEST_F(SeriesValuesTest, ShownRangeIsTheSameBisectedOrWalked) {
+    // Many points with repeated X values; the answer of a plain walk through them, from the
+    // left, for windows at the start, middle and end and beyond both ends.
+    std::mt19937 random(11);
+    double x = 0;
+    for (int i = 0; i < 5000; ++i) {
+        x += double(random() % 3);
+        series->AddPointXY(x, 1, QString(), AutoColor);
+    }
+    TChartAxis &axis = chart.BottomAxis;
+    const auto walk = [&](double low, double high, bool keep) {
+        const TChartValueList &xs = series->XValues;
+        const int n = xs.ValueCount();
+        int first = 0;
+        while (first < n && xs.ValueAt(first) < low)
+            ++first;
+        if (first == n)
+            return std::pair(-1, -1);
+        if (!(xs.ValueAt(n - 1) > high))
+            return std::pair(first, n - 1);
+        int last = first;
+        while (last < n - 1 && xs.ValueAt(last) < high)
+            ++last;
+        return std::pair(first, !keep && xs.ValueAt(last) > high ? last - 1 : last);
+    };
+    const std::pair<double, double> windows[] = {{-5, 40},       {2000, 2100}, {x - 30, x + 1},
+                                                 {x + 5, x + 9}, {-9, -3},     {17, 17.5}};
+    for (int disorder = 0; disorder < 2; ++disorder) {
+        if (disorder) // one value out of order: the range must still be found, by walking
+            series->XValues.SetValueAt(2500, -1);
+        for (auto [low, high] : windows) {
+            axis.SetRange(low, high);
+            axis.UpdateRange();
+            chart.PlotRect = TRect{20, 10, 220, 110};
+            chart.UpdatePlotSize();
+            axis.CalcPixelRange();
+            for (bool keep : {true, false}) {
+                series->KeepPointBeyondEnd = keep;
+                series->FindShownRange();
+                const double shownLow = axis.PosToValue(chart.PlotRect.Left);
+                const double shownHigh = axis.PosToValue(chart.PlotRect.Right);
+                EXPECT_EQ(std::pair(series->FirstShown, series->LastShown),
+                          walk(shownLow, shownHigh, keep))
+                    << low << " " << high << " " << keep << " " << disorder;
+            }
+        }
+    }
 }
