@@ -23,7 +23,12 @@ TCustomChartPanel::TCustomChartPanel(QWidget *parent)
 void TCustomChartPanel::Invalidate() {
     if (!repaintEnabled)
         return;
+    // A picture already waiting to be drawn again has its paint on the way: adding a million
+    // points asks once, not a million times.
+    if (Canvas.NeedsRedraw() && updatePending)
+        return;
     Canvas.MarkNeedsRedraw();
+    updatePending = true;
     update();
 }
 
@@ -39,6 +44,7 @@ void TCustomChartPanel::DrawOnPicture(const std::function<void()> &draw) {
 }
 
 void TCustomChartPanel::paintEvent(QPaintEvent *) {
+    updatePending = false;
     if (Canvas.RepaintFromBuffer()) {
         ++BufferedPaints;
         return;

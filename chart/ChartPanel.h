@@ -119,4 +119,5 @@ private:
     int marginBottom = 4;
     bool view3D = true;
     bool repaintEnabled = false;
+    bool updatePending = false; // update() asked for and its paint not yet come
 };

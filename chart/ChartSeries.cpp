@@ -57,8 +57,8 @@ int TChartSeries::AddPointXY(double x, double y, const QString &label, TColor co
         return -1;
     const int index = XValues.AddInOrder(XValues.PendingValue);
     YValues.InsertValueAt(index, YValues.PendingValue);
-    PointColors.insert(PointColors.begin() + index, color);
-    PointLabels.insert(PointLabels.begin() + index, label.isEmpty() ? QString() : label);
+    PointColors.Insert(std::size_t(index), color);
+    PointLabels.Insert(std::size_t(index), label.isEmpty() ? QString() : label);
     PointAdded(this, index);
     return index;
 }
@@ -74,10 +74,8 @@ bool TChartSeries::FeedsAxis(const TCustomChartAxis *axis) const {
 void TChartSeries::ClearPoints() {
     for (TChartValueList *list : AllValueLists)
         list->ClearAllValues();
-    PointColors.clear();
-    PointColors.shrink_to_fit();
-    PointLabels.clear();
-    PointLabels.shrink_to_fit();
+    PointColors.Clear();
+    PointLabels.Clear();
     if (OnClearValues)
         OnClearValues(this);
     if (active && parentChart && !parentChart->Destroying())
@@ -87,8 +85,8 @@ void TChartSeries::ClearPoints() {
 void TChartSeries::DeletePoint(int valueIndex) {
     for (TChartValueList *list : AllValueLists)
         list->DeleteValueAt(valueIndex);
-    PointColors.erase(PointColors.begin() + valueIndex);
-    PointLabels.erase(PointLabels.begin() + valueIndex);
+    PointColors.Erase(std::size_t(valueIndex));
+    PointLabels.Erase(std::size_t(valueIndex));
     if (active)
         RequestRepaint();
 }
@@ -165,10 +163,9 @@ void TChartSeries::SetSeriesColor(TColor value) {
 void TChartSeries::SetColorEachPoint(bool value) {
     StoreChanged(colorEachPoint, value, [this] { RequestRepaint(); });
     if (!value) {
-        for (TColor &color : PointColors) {
-            color = AutoColor;
+        PointColors.ResetAll();
+        if (!PointColors.empty())
             RequestRepaint();
-        }
     }
 }
 

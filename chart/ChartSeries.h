@@ -2,6 +2,7 @@
 
 #include "ChartValueList.h"
 #include "ColorValue.h"
+#include "PointList.h"
 
 #include <QString>
 #include <cstdint>
@@ -95,8 +96,8 @@ public:
     TChartValueList XValues{this, QStringLiteral("X"), loAscending, false};
     TChartValueList YValues{this, QStringLiteral("Y"), loNone, false};
     TChartValueLists AllValueLists{&XValues, &YValues};
-    std::vector<TColor> PointColors;
-    std::vector<QString> PointLabels; // an empty label is kept as a null text
+    TPointList<TColor> PointColors{AutoColor};
+    TPointList<QString> PointLabels; // an empty label reads as a null text
 
     int FirstShown = -1;
     int LastShown = -1;
