@@ -234,6 +234,11 @@ std::vector<TDataSet> DataSets() {
          [&](int) { return double(int(uniform(0, 5))) * Minute; });
     make("slow drift", 20000,
          [&](int i) { return (2 + std::sin(i / 900.0) + uniform(-0.05, 0.05)) * Minute; });
+    double walked = 2 * Minute; // a line that goes somewhere, kept within the four minutes
+    make("random walk", 30000, [&](int) {
+        walked = std::clamp(walked + uniform(-3, 3) / 86400, 0.0, 4 * Minute);
+        return walked;
+    });
     make("far outside the range", 5000, [&](int) {
         switch (random() % 6) {
         case 0:
@@ -267,6 +272,10 @@ TEST_F(FastLineTest, MergedDrawingSetsTheSamePixelsAsDrawingPointByPoint) {
     const std::vector<TView> views{
         {"whole range", [](TChart &c) { c.BottomAxis.SetAutomatic(true); }},
         {"zoomed", [](TChart &c) { c.BottomAxis.SetRange(1234.5, 1400.25); }},
+        // A hundredth of the points at the start, in the middle and at the end.
+        {"1 % at the start", [](TChart &c) { c.BottomAxis.SetRange(1, 300); }},
+        {"1 % in the middle", [](TChart &c) { c.BottomAxis.SetRange(14850.5, 15150.5); }},
+        {"1 % at the end", [](TChart &c) { c.BottomAxis.SetRange(29700, 30000); }},
         {"inverted", [](TChart &c) {
              c.BottomAxis.SetAutomatic(true);
              c.BottomAxis.SetInverted(true);
