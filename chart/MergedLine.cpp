@@ -3,6 +3,7 @@
 
 #include "AxisMap.h"
 #include "RunPainter.h"
+#include "ValueExtremes.h"
 
 #include <QImage>
 #include <algorithm>
@@ -127,18 +128,10 @@ int TColumnReader::ColumnEnd(int from, int last, int column) const {
 bool TColumnReader::AbsorbColumn(const TAxisMap &axis, int from, int to, int &y, std::int64_t &top,
                                  std::int64_t &bottom) const {
     const auto extremes = [this](int a, int b, double &low, double &high) {
-        double lowest = ys[a];
-        double highest = ys[a];
-        bool numbers = true;
-        for (int k = a; k <= b; ++k) {
-            const double v = ys[k];
-            numbers &= v == v;
-            lowest = v < lowest ? v : lowest;
-            highest = v > highest ? v : highest;
-        }
-        low = std::min(lowest * yMultiplier, highest * yMultiplier);
-        high = std::max(lowest * yMultiplier, highest * yMultiplier);
-        return numbers;
+        const TValueExtremes found = FindExtremes(ys + a, std::size_t(b - a) + 1);
+        low = std::min(found.Lowest * yMultiplier, found.Highest * yMultiplier);
+        high = std::max(found.Lowest * yMultiplier, found.Highest * yMultiplier);
+        return found.Numbers;
     };
     double low = 0;
     double high = 0;
