@@ -147,9 +147,15 @@ bool TColumnReader::AbsorbColumn(const TAxisMap &axis, int from, int to, int &y,
     std::int64_t startsTop = y;
     std::int64_t startsBottom = y;
     if (differs >= from) {
-        extremes(from, differs, low, high);
-        const int a = toY(low);
-        const int b = toY(high);
+        // The points before the last row's reach the column's extreme rows, unless one of those
+        // is the last row: only then are they read again.
+        int a = toY(low);
+        int b = toY(high);
+        if (a == lastRow || b == lastRow) {
+            extremes(from, differs, low, high);
+            a = toY(low);
+            b = toY(high);
+        }
         startsTop = std::min<std::int64_t>({startsTop, a, b});
         startsBottom = std::max<std::int64_t>({startsBottom, a, b});
     } else if (y == lastRow) {
