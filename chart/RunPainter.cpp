@@ -24,6 +24,11 @@ using TColumnEvent = TRunMemory::TColumnEvent;
 
 TRunPainter::TRunPainter(TChartCanvas3D &canvas, const TRect &area, TRunMemory &bits)
     : canvas(canvas), area(area), bits(bits) {
+    pixels = canvas.PixelsToSet(writable, pixelsPerLine);
+    writable &= QRect(QPoint(area.Left, area.Top), QSize(area.Width(), area.Height()));
+    colour = ToQColor(canvas.Pen().Color).rgb();
+    if (pixels)
+        return;
     const std::int64_t width = std::max(0, area.Width());
     const std::int64_t height = std::max(0, area.Height());
     gathered = width * height <= MostGatheredPixels;
@@ -59,6 +64,14 @@ void TRunPainter::Vertical(int x, std::int64_t top, std::int64_t bottom) {
     bottom = std::min<std::int64_t>(bottom, area.Bottom - 1);
     if (x < area.Left || x >= area.Right || top > bottom)
         return;
+    if (pixels) {
+        if (x < writable.left() || x > writable.right())
+            return;
+        const std::int64_t to = std::min<std::int64_t>(bottom, writable.bottom());
+        for (std::int64_t row = std::max<std::int64_t>(top, writable.top()); row <= to; ++row)
+            pixels[row * pixelsPerLine + x] = colour;
+        return;
+    }
     if (!gathered) {
         canvas.DrawLine(x, int(top), x, int(bottom) + 1);
         return;
@@ -194,6 +207,13 @@ void TRunPainter::Horizontal(int y, std::int64_t left, std::int64_t right) {
     right = std::min<std::int64_t>(right, area.Right - 1);
     if (y < area.Top || y >= area.Bottom || left > right)
         return;
+    if (pixels) {
+        const std::int64_t from = std::max<std::int64_t>(left, writable.left());
+        const std::int64_t to = std::min<std::int64_t>(right, writable.right());
+        if (y >= writable.top() && y <= writable.bottom() && from <= to)
+            std::fill_n(pixels + y * pixelsPerLine + from, to - from + 1, colour);
+        return;
+    }
     if (!gathered) {
         canvas.DrawLine(int(left), y, int(right) + 1, y);
         return;

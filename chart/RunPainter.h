@@ -42,7 +42,8 @@ struct TRunMemory {
 // shows there. The runs are gathered (horizontal ones as a bit per pixel of the target, vertical
 // ones as the rows they start and end on); at the end the pixels set are cut into rectangles
 // (the runs along each row, one rectangle for the same run on consecutive rows) and the canvas
-// fills those in the pen's colour, clipped as its lines are. As the
+// fills those in the pen's colour, clipped as its lines are. On a 32-bit image of one pixel per
+// logical pixel the runs are set straight into it instead, within the clip. As the
 // pixels are all of one colour and the pen copies, neither their order nor overlaps matter: the
 // picture is the same. Nearly diagonal segments, whose runs are a pixel or two long, are drawn
 // by the canvas directly; so is everything on a target too large for the pixel bits.
@@ -74,4 +75,9 @@ private:
     TRunMemory &bits;
     bool gathered = false;
     int wordsPerRow = 0;
+    // Where the runs are set straight into the target instead, when they can be.
+    QRgb *pixels = nullptr;
+    qsizetype pixelsPerLine = 0;
+    QRect writable;
+    QRgb colour = 0;
 };
