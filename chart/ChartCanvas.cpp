@@ -216,6 +216,21 @@ QPainter::CompositionMode TChartCanvas::PenComposition() const {
 
 QSize TChartCanvas::TargetSize() const { return target ? LogicalSize(target) : QSize(0, 0); }
 
+QRgb *TChartCanvas::PixelsToSet(QRect &area, qsizetype &pixelsPerLine) {
+    if (!target || target->devType() != QInternal::Image)
+        return nullptr;
+    QImage &image = *static_cast<QImage *>(target);
+    const QImage::Format format = image.format();
+    if (image.devicePixelRatio() != 1.0 ||
+        (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+         format != QImage::Format_ARGB32_Premultiplied))
+        return nullptr;
+    area = VisibleArea();
+    // Qt copies an image being painted instead of sharing it, so these are the painter's pixels.
+    pixelsPerLine = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    return reinterpret_cast<QRgb *>(image.bits());
+}
+
 QRect TChartCanvas::VisibleArea() const {
     const QRect device(QPoint(0, 0), LogicalSize(target));
     return clipActive ? device.intersected(clipRect) : device;

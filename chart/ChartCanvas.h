@@ -62,6 +62,11 @@ public:
     TCanvasFont &Font() { return font; }
     const TCanvasFont &Font() const { return font; }
 
+    // The pixels of a 32-bit image target whose logical pixels are its pixels, for setting
+    // opaque ones straight where the painter would fill them; area is the part drawing may
+    // change. Null for other targets.
+    QRgb *PixelsToSet(QRect &area, qsizetype &pixelsPerLine);
+
 protected:
     // The drawing primitives the operations are built from. Lines set their start pixel and
     // not their end pixel; rectangles cover Left/Top and not Right/Bottom.

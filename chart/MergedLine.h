@@ -5,6 +5,7 @@
 #include <memory>
 
 struct TAxisMap;
+struct TRunMemory;
 
 // A series' points as the merged line reads them: raw values times their multipliers.
 struct TLineValues {
@@ -34,8 +35,6 @@ public:
     TPoint Draw(TChartCanvas3D &canvas, const TAxisMap &horizontal, const TAxisMap &vertical,
                 const TLineValues &values, int first, int last, const TPoint *entry);
 
-    struct TPixelBits;
-
 private:
-    std::unique_ptr<TPixelBits> bits;
+    std::unique_ptr<TRunMemory> memory;
 };

@@ -377,14 +377,28 @@ TEST_F(FastLineTest, MergedDrawingMatchesOnLargeAndOtherTargets) {
     for (int x = 1; x <= 20000; ++x)
         Add(x, std::uniform_real_distribution<double>(-1, 5)(random) * Minute);
     Picture();
-    // Too large to gather its pixels; and one whose grey levels Qt computes differently for
-    // points and rectangles.
-    for (auto [size, format] :
-         {std::pair{2900, QImage::Format_RGB32}, std::pair{600, QImage::Format_Grayscale8}}) {
+    // Too large to gather its pixels; one whose grey levels Qt computes differently for
+    // points and rectangles; transparent ones with alpha, whose pixels the line sets; and
+    // ones of more pixels than logical pixels, whose runs are gathered and filled.
+    struct TTarget {
+        int size;
+        QImage::Format format;
+        Qt::GlobalColor background;
+        qreal ratio;
+    };
+    for (auto [size, format, background, ratio] :
+         {TTarget{2900, QImage::Format_RGB32, Qt::white, 1},
+          TTarget{600, QImage::Format_Grayscale8, Qt::white, 1},
+          TTarget{300, QImage::Format_ARGB32, Qt::transparent, 1},
+          TTarget{300, QImage::Format_ARGB32_Premultiplied, Qt::transparent, 1},
+          TTarget{600, QImage::Format_RGB32, Qt::white, 2},
+          TTarget{500, QImage::Format_RGB32, Qt::white, 1.25}}) {
         QImage merged(size, size, format);
         QImage plain(size, size, format);
-        merged.fill(Qt::white);
-        plain.fill(Qt::white);
+        merged.fill(background);
+        plain.fill(background);
+        merged.setDevicePixelRatio(ratio);
+        plain.setDevicePixelRatio(ratio);
         chart.Canvas.SetTarget(&merged);
         series->DrawPoints();
         chart.Canvas.SetTarget(&plain);
@@ -392,7 +406,7 @@ TEST_F(FastLineTest, MergedDrawingMatchesOnLargeAndOtherTargets) {
         chart.Canvas.SetTarget(&chart);
         EXPECT_EQ(merged, plain) << size;
         QImage blank(size, size, format);
-        blank.fill(Qt::white);
+        blank.fill(background);
         EXPECT_NE(merged, blank) << size;
     }
 }
