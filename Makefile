@@ -80,7 +80,8 @@ fuzz:
 
 # The chart benchmarks against QCustomPlot (its Qt 6 build) and Qt Charts, which only the
 # benchmark links, five times over with every case of every contender in a shuffled order,
-# and start-up and idle memory against a minimal window, measured on a real X server (Xvfb);
+# and start-up and idle memory against minimal windows, the three programs taking turns, on a
+# real X server (Xvfb);
 # a Release build. Prints the figures (medians with their ranges), then the ratios as tables.
 bench:
 	@tools/install-deps.sh libqcustomplot-dev libqcustomplot2.1-qt6 qt6-charts-dev libqt6opengl6-dev \
@@ -94,8 +95,9 @@ bench:
 	    --benchmark_out=$(BENCH_DIR)/chart_bench.json --benchmark_out_format=json
 	@XDG_RUNTIME_DIR=$(CURDIR)/$(BENCH_DIR)/runtime QT_QPA_PLATFORM=xcb \
 	 xvfb-run -a -s "-screen 0 1280x800x24" \
-	 $(BENCH_DIR)/bench/startup_bench --benchmark_out=$(BENCH_DIR)/startup_bench.json \
-	    --benchmark_out_format=json
+	 $(BENCH_DIR)/bench/startup_bench --benchmark_repetitions=5 \
+	    --benchmark_enable_random_interleaving=true \
+	    --benchmark_out=$(BENCH_DIR)/startup_bench.json --benchmark_out_format=json
 	@python3 tools/bench-ratios.py $(BENCH_DIR)/chart_bench.json $(BENCH_DIR)/startup_bench.json
 
 screenshots: build
