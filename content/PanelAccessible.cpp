@@ -12,9 +12,8 @@ namespace {
 // only way to it without a mouse.
 class PanelAccessible : public QAccessibleWidget {
 public:
-    explicit PanelAccessible(Panel *panel)
-        : QAccessibleWidget(panel,
-                            panel->Checkable() ? QAccessible::CheckBox : QAccessible::StaticText) {}
+    // The role follows the panel's setting when asked, not when the interface was made.
+    explicit PanelAccessible(Panel *panel) : QAccessibleWidget(panel) {}
 
     QAccessible::Role role() const override {
         return Cell()->Checkable() ? QAccessible::CheckBox : QAccessible::StaticText;
