@@ -53,7 +53,7 @@ QString TCustomChartAxis::LabelText(double value) const {
         return {};
     QString text;
     if (!layout.DateTimeActive) {
-        text = FormatNumber(axisValuesFormat, value);
+        text = numberFormat.Format(value);
     } else if (value >= 0) {
         QString pattern = dateTimeFormat;
         if (pattern.isEmpty())

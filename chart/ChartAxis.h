@@ -4,6 +4,7 @@
 #include "ChartFont.h"
 #include "ChartPen.h"
 #include "StoreChanged.h"
+#include "ValueFormat.h"
 
 #include <QString>
 #include <array>
@@ -86,7 +87,11 @@ public:
     bool RoundFirstLabel() const { return roundFirstLabel; }
     void SetRoundFirstLabel(bool value) { Store(roundFirstLabel, value); }
     QString AxisValuesFormat() const { return axisValuesFormat; }
-    void SetAxisValuesFormat(const QString &value) { Store(axisValuesFormat, value); }
+    void SetAxisValuesFormat(const QString &value) {
+        if (axisValuesFormat != value)
+            numberFormat = TNumberFormat(value);
+        Store(axisValuesFormat, value);
+    }
     QString DateTimeFormat() const { return dateTimeFormat; }
     void SetDateTimeFormat(const QString &value) { Store(dateTimeFormat, value); }
     double StartPosition() const { return startPosition; }
@@ -235,6 +240,7 @@ private:
     bool exactDateTime = true;
     bool roundFirstLabel = true;
     QString axisValuesFormat = QStringLiteral("#,##0.###");
+    TNumberFormat numberFormat{axisValuesFormat};
     QString dateTimeFormat;
     double startPosition = 0;
     double endPosition = 100;

@@ -139,12 +139,8 @@ void RoundDecimal(TDecimal &number, int decimals) {
         number.Point = 0;
 }
 
-enum class TPart { Zero, Hash, Point, Comma, Text };
-
-struct TElement {
-    TPart Kind;
-    QString Text;
-};
+using TPart = TNumberFormat::TPart;
+using TElement = TNumberFormat::TElement;
 
 // Splits a pattern at the semicolons outside quoted text.
 QStringList Sections(const QString &pattern) {
@@ -202,27 +198,53 @@ std::vector<TElement> ParseSection(const QString &section) {
 
 bool IsDigit(TPart kind) { return kind == TPart::Zero || kind == TPart::Hash; }
 
-// Formats a magnitude with one section of a pattern; tells whether it rounded to zero.
-QString FormatSection(const std::vector<TElement> &elements, double magnitude, bool &isZero) {
-    int intPlaces = 0, firstIntZero = -1, fracPlaces = 0, lastFracZero = -1;
-    bool grouping = false, afterPoint = false;
-    for (const TElement &e : elements) {
+QString GeneralNumber(double value) { return QString::number(value, 'g', 15); }
+
+// ---- Date-time patterns ---------------------------------------------------------------------
+
+QString Padded(int value, int width) {
+    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+}
+
+bool StartsWithAt(const QString &text, qsizetype at, QLatin1StringView what) {
+    return QStringView(text).mid(at, what.size()).compare(what, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+TNumberFormat::TNumberFormat(const QString &pattern) : pattern(pattern) {
+    if (!pattern.isEmpty())
+        for (const QString &section : Sections(pattern))
+            sections.emplace_back(section);
+}
+
+TNumberFormat::TSection::TSection(const QString &text)
+    : Present(!text.isEmpty()), Elements(ParseSection(text)) {
+    int firstIntZero = -1, lastFracZero = -1;
+    bool afterPoint = false;
+    for (const TElement &e : Elements) {
         if (e.Kind == TPart::Point) {
             afterPoint = true;
         } else if (e.Kind == TPart::Comma) {
-            grouping = grouping || !afterPoint;
+            Grouping = Grouping || !afterPoint;
         } else if (IsDigit(e.Kind) && !afterPoint) {
             if (e.Kind == TPart::Zero && firstIntZero < 0)
-                firstIntZero = intPlaces;
-            ++intPlaces;
+                firstIntZero = IntPlaces;
+            ++IntPlaces;
         } else if (IsDigit(e.Kind)) {
             if (e.Kind == TPart::Zero)
-                lastFracZero = fracPlaces;
-            ++fracPlaces;
+                lastFracZero = FracPlaces;
+            ++FracPlaces;
         }
     }
-    const int minInt = firstIntZero < 0 ? 0 : intPlaces - firstIntZero;
-    const int minFrac = lastFracZero + 1;
+    MinInt = firstIntZero < 0 ? 0 : IntPlaces - firstIntZero;
+    MinFrac = lastFracZero + 1;
+}
+
+QString TNumberFormat::TSection::Format(double magnitude, bool &isZero) const {
+    const int intPlaces = IntPlaces, fracPlaces = FracPlaces, minInt = MinInt, minFrac = MinFrac;
+    const bool grouping = Grouping;
+    const std::vector<TElement> &elements = Elements;
 
     TDecimal number = ToDecimal(magnitude);
     RoundDecimal(number, fracPlaces);
@@ -245,6 +267,7 @@ QString FormatSection(const std::vector<TElement> &elements, double magnitude, b
         fraction.pop_back();
 
     QString out;
+    out.reserve(qsizetype(whole.size() + whole.size() / 3 + fraction.size()) + 2);
     const int wholeLength = int(whole.size());
     const auto putWholeDigits = [&](int from, int to) {
         for (int j = std::max(from, 0); j < to; ++j) {
@@ -258,7 +281,7 @@ QString FormatSection(const std::vector<TElement> &elements, double magnitude, b
     // also takes every digit beyond them.
     int intIndex = 0, fracIndex = 0;
     bool wholeDone = false;
-    afterPoint = false;
+    bool afterPoint = false;
     for (const TElement &e : elements) {
         if (e.Kind == TPart::Text) {
             out += e.Text;
@@ -285,36 +308,24 @@ QString FormatSection(const std::vector<TElement> &elements, double magnitude, b
     return out;
 }
 
-QString GeneralNumber(double value) { return QString::number(value, 'g', 15); }
-
-// ---- Date-time patterns ---------------------------------------------------------------------
-
-QString Padded(int value, int width) {
-    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
-}
-
-bool StartsWithAt(const QString &text, qsizetype at, QLatin1StringView what) {
-    return QStringView(text).mid(at, what.size()).compare(what, Qt::CaseInsensitive) == 0;
-}
-
-} // namespace
-
-QString FormatNumber(const QString &pattern, double value) {
+QString TNumberFormat::Format(double value) const {
     if (!std::isfinite(value))
         return {};
     if (pattern.isEmpty() || std::fabs(value) >= 1e18)
         return GeneralNumber(value);
-    const QStringList sections = Sections(pattern);
     const bool negative = value < 0;
-    const bool ownNegative = negative && sections.size() >= 2 && !sections[1].isEmpty();
+    const bool ownNegative = negative && sections.size() >= 2 && sections[1].Present;
     bool isZero = false;
-    QString text =
-        FormatSection(ParseSection(sections[ownNegative ? 1 : 0]), std::fabs(value), isZero);
-    if (isZero && sections.size() >= 3 && !sections[2].isEmpty())
-        return FormatSection(ParseSection(sections[2]), 0.0, isZero);
+    QString text = sections[ownNegative ? 1 : 0].Format(std::fabs(value), isZero);
+    if (isZero && sections.size() >= 3 && sections[2].Present)
+        return sections[2].Format(0.0, isZero);
     if (negative && !ownNegative && !isZero)
         text.prepend(QLatin1Char('-'));
     return text;
+}
+
+QString FormatNumber(const QString &pattern, double value) {
+    return TNumberFormat(pattern).Format(value);
 }
 
 QString FormatDateTime(const QString &pattern, double value) {

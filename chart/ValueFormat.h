@@ -14,6 +14,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 // A number through a pattern made of:
 //   0  a digit that is always shown      #  a digit shown only when it counts
@@ -27,6 +28,38 @@
 // above, which grouped digits would not make readable, give 15 significant digits in general
 // notation. A value that is not a finite number gives the empty text.
 QString FormatNumber(const QString &pattern, double value);
+
+// A number pattern read once, for the many numbers of a chart's labels.
+class TNumberFormat {
+public:
+    explicit TNumberFormat(const QString &pattern = {});
+    // As FormatNumber with the pattern.
+    QString Format(double value) const;
+
+    enum class TPart { Zero, Hash, Point, Comma, Text };
+    struct TElement {
+        TPart Kind;
+        QString Text;
+    };
+
+private:
+    struct TSection {
+        explicit TSection(const QString &text);
+        // Formats a magnitude; tells whether it rounded to zero.
+        QString Format(double magnitude, bool &isZero) const;
+
+        bool Present; // written in the pattern, not left empty
+        std::vector<TElement> Elements;
+        int IntPlaces = 0;
+        int FracPlaces = 0;
+        int MinInt = 0;
+        int MinFrac = 0;
+        bool Grouping = false;
+    };
+
+    QString pattern;
+    std::vector<TSection> sections;
+};
 
 // A time value through a pattern of (letters in either case):
 //   yy, y  two-digit year    yyyy  four-digit year
