@@ -94,11 +94,11 @@ void TCustomAxisPanel::UseFont(const TChartFont &font) {
 }
 
 TTextMeasurer TCustomAxisPanel::Measurer(const TChartFont &font) const {
-    return TTextMeasurer(font.Font(), Canvas.Target());
+    return TTextMeasurer(Canvas.TextsOf(font.Font()));
 }
 
 std::pair<int, int> TCustomAxisPanel::TextBlockWidth(const QString &text) const {
-    return TTextMeasurer(Canvas.Font().Font, Canvas.Target()).BlockWidth(text);
+    return TTextMeasurer(Canvas.TextsOf(Canvas.Font().Font)).BlockWidth(text);
 }
 
 void TCustomAxisPanel::LayoutAxes() {

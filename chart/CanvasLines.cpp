@@ -126,7 +126,7 @@ void TChartCanvas::StrokeSegment(QPainter &out, int x0, int y0, int x1, int y1, 
             run.adjust(0, -before, 0, after);
         else
             run.adjust(-before, 0, after, 0);
-        out.fillRect(run.intersected(VisibleArea()), ToQColor(pen.Color));
+        FillPixels(out, run, pen.Color);
         return;
     }
     if (width > 1) {
@@ -148,7 +148,13 @@ void TChartCanvas::StrokeSegment(QPainter &out, int x0, int y0, int x1, int y1, 
     const std::int64_t majorHigh = alongX ? area.right() : area.bottom();
     const std::int64_t minorLow = alongX ? area.top() : area.left();
     const std::int64_t minorHigh = alongX ? area.bottom() : area.right();
-    auto minorOffset = [&](std::int64_t i) {
+    // Products of two steps fit 64 bits on any target a screen shows; longer lines need 128.
+    const bool narrow = length < (std::int64_t(1) << 30);
+    auto minorOffset = [&](std::int64_t i) -> std::int64_t {
+        if (walk.span == 0)
+            return 0;
+        if (narrow)
+            return (2 * i * walk.span + length) / (2 * length);
         return std::int64_t((__int128(2) * i * walk.span + length) / (2 * __int128(length)));
     };
 
@@ -163,17 +169,39 @@ void TChartCanvas::StrokeSegment(QPainter &out, int x0, int y0, int x1, int y1, 
     first = FirstWhere(first, end, [&](std::int64_t i) { return minorOffset(i) >= lowOffset; });
     last = FirstWhere(first, end, [&](std::int64_t i) { return minorOffset(i) > highOffset; }) - 1;
 
-    inkPoints.clear();
-    gapPoints.clear();
     const bool fillGaps = backgroundMode == Qt::OpaqueMode;
-    for (std::int64_t i = first; i <= last; ++i) {
+    auto inks = [&](std::int64_t i) {
+        return pattern.period == 0 || (pattern.ink >> ((startPhase + i) % pattern.period)) & 1u;
+    };
+    auto pointAt = [&](std::int64_t i) {
         const int major = int(walk.major0 + walk.majorStep * i);
         const int minor = int(walk.minor0 + walk.minorStep * minorOffset(i));
-        const QPoint point = alongX ? QPoint(major, minor) : QPoint(minor, major);
-        if (pattern.period == 0 || (pattern.ink >> ((startPhase + i) % pattern.period)) & 1u)
-            inkPoints.push_back(point);
+        return alongX ? QPoint(major, minor) : QPoint(minor, major);
+    };
+    // A copying pen sets its opaque colour as it is: straight into a 32-bit image, the steps
+    // being inside the visible area already.
+    QRect writable;
+    qsizetype pixelsPerLine = 0;
+    QRgb *pixels = pen.Mode == pmCopy ? PixelsToSet(writable, pixelsPerLine) : nullptr;
+    if (pixels) {
+        const QRgb ink = ToQColor(pen.Color).rgb();
+        const QRgb gap = ToQColor(backgroundColor).rgb();
+        for (std::int64_t i = first; i <= last; ++i) {
+            const bool inked = inks(i);
+            if (inked || fillGaps) {
+                const QPoint point = pointAt(i);
+                pixels[point.y() * pixelsPerLine + point.x()] = inked ? ink : gap;
+            }
+        }
+        return;
+    }
+    inkPoints.clear();
+    gapPoints.clear();
+    for (std::int64_t i = first; i <= last; ++i) {
+        if (inks(i))
+            inkPoints.push_back(pointAt(i));
         else if (fillGaps)
-            gapPoints.push_back(point);
+            gapPoints.push_back(pointAt(i));
     }
     if (!wholePixels) {
         FillCells(out, inkPoints, ToQColor(pen.Color));
@@ -252,7 +280,7 @@ void TChartCanvas::DrawFramedRect(int left, int top, int right, int bottom) {
         const QRect inside = PixelsOf(left + inset, top + inset, right - inset, bottom - inset);
         if (!inside.isEmpty()) {
             SelectComposition(out, PenComposition());
-            out.fillRect(inside, ToQColor(brush.Color));
+            FillPixels(out, inside, brush.Color);
         }
     }
     if (!outlined)
@@ -273,5 +301,27 @@ void TChartCanvas::FillWithBrush(const TRect &rect) {
     if (!operation.painter)
         return;
     SelectComposition(*operation.painter, QPainter::CompositionMode_SourceOver);
-    operation.painter->fillRect(pixels, ToQColor(brush.Color));
+    FillPixels(*operation.painter, pixels, brush.Color);
+}
+
+void TChartCanvas::FillPixels(QPainter &out, const QRect &rect, TColor color) {
+    const QRect visible = rect.intersected(VisibleArea());
+    if (visible.isEmpty())
+        return;
+    // An opaque colour laid over the pixels replaces them: set straight on a 32-bit image,
+    // where the painter's own preparation would cost more than the pixels (ticks, frames).
+    constexpr qsizetype FewPixels = 4096;
+    QRect writable;
+    qsizetype pixelsPerLine = 0;
+    QRgb *pixels = selectedComposition == QPainter::CompositionMode_SourceOver &&
+                           qsizetype(visible.width()) * visible.height() <= FewPixels
+                       ? PixelsToSet(writable, pixelsPerLine)
+                       : nullptr;
+    if (!pixels) {
+        out.fillRect(visible, ToQColor(color));
+        return;
+    }
+    const QRgb value = ToQColor(color).rgb();
+    for (int row = visible.top(); row <= visible.bottom(); ++row)
+        std::fill_n(pixels + row * pixelsPerLine + visible.left(), visible.width(), value);
 }

@@ -67,11 +67,21 @@ QSize LogicalSize(const QPaintDevice *device) {
     return (QSizeF(size) / device->devicePixelRatioF()).toSize();
 }
 
+// Whether drawing a text's shaped glyphs sets the same pixels as drawing the text: not where
+// the text fills its background, draws lines through or under it, or holds control characters.
+bool DrawsGlyphsAlone(const QPainter &out, const QString &text) {
+    const QFont &font = out.font();
+    if (out.backgroundMode() == Qt::OpaqueMode || font.underline() || font.overline() ||
+        font.strikeOut())
+        return false;
+    return std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
+}
+
 } // namespace
 
 TChartCanvas::TChartCanvas()
     : inkPen(ThinPen(clBlack)), gapPen(ThinPen(clWhite)), textPen(ToQColor(clBlack)),
-      widePen(WidePen(TCanvasPen())), metrics(QFont()) {
+      widePen(WidePen(TCanvasPen())) {
     ResetTools();
 }
 
@@ -85,7 +95,7 @@ void TChartCanvas::SetTarget(QPaintDevice *device) {
     clipActive = false;
     penPosition = {};
     patternPhase = 0;
-    metricsValid = false;
+    textsValid = false;
 }
 
 void TChartCanvas::ResetTools() {
@@ -189,23 +199,23 @@ void TChartCanvas::SelectBackground(QPainter &out, Qt::BGMode mode) {
 }
 
 void TChartCanvas::RefreshFont() {
-    if (metricsValid && font.Font == paintFontSource && metricsDevice == target)
+    if (textsValid && font.Font == textsFont)
         return;
-    if (!(font.Font == paintFontSource) || !metricsValid) {
-        paintFontSource = font.Font;
-        paintFont = TTextMeasurer::PaintFont(font.Font);
-        fontSelected = false;
-    }
-    metrics = TTextMeasurer::MetricsOn(paintFont, target);
-    metricsDevice = target;
-    metricsValid = true;
+    texts = textCache.For(font.Font, target);
+    textsFont = font.Font;
+    textsValid = true;
+    fontSelected = false;
+}
+
+std::shared_ptr<TFontTexts> TChartCanvas::TextsOf(const QFont &font) const {
+    return textCache.For(font, target);
 }
 
 void TChartCanvas::SelectFont(QPainter &out) {
     RefreshFont();
     if (fontSelected)
         return;
-    out.setFont(paintFont);
+    out.setFont(texts->Font());
     fontSelected = true;
 }
 
@@ -242,7 +252,8 @@ void TChartCanvas::WriteText(int x, int y, int angle, const QString &text) {
         return;
     QPainter &out = *operation.painter;
     SelectFont(out);
-    const int width = metrics.horizontalAdvance(text);
+    const QFontMetrics &metrics = texts->Metrics();
+    const int width = texts->Width(text);
     int dx = 0;
     if (alignment.testFlag(Qt::AlignRight))
         dx = -width;
@@ -265,7 +276,13 @@ void TChartCanvas::WriteText(int x, int y, int angle, const QString &text) {
                               : Qt::TransparentMode);
     SelectPen(out, TPainterPen::Text);
     if (angle == 0) {
-        out.drawText(x + dx, y + dy, text);
+        if (DrawsGlyphsAlone(out, text)) {
+            const QPointF baseline(x + dx, y + dy);
+            for (const QGlyphRun &run : texts->Glyphs(text))
+                out.drawGlyphRun(baseline, run);
+        } else {
+            out.drawText(x + dx, y + dy, text);
+        }
         return;
     }
     if (IsQuarterTurn(angle)) {
@@ -285,12 +302,12 @@ void TChartCanvas::WriteText(int x, int y, int angle, const QString &text) {
 
 int TChartCanvas::TextWidth(const QString &text) {
     RefreshFont();
-    return metrics.horizontalAdvance(text);
+    return texts->Width(text);
 }
 
 int TChartCanvas::TextHeight() {
     RefreshFont();
-    return metrics.height();
+    return texts->Metrics().height();
 }
 
 void TChartCanvas::IntersectClip(const TRect &rect) {

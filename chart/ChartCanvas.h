@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChartPen.h"
+#include "TextCache.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -66,6 +67,8 @@ public:
     // opaque ones straight where the painter would fill them; area is the part drawing may
     // change. Null for other targets.
     QRgb *PixelsToSet(QRect &area, qsizetype &pixelsPerLine);
+    // What is known of the texts of a font on the current target, for measuring them.
+    std::shared_ptr<TFontTexts> TextsOf(const QFont &font) const;
 
 protected:
     // The drawing primitives the operations are built from. Lines set their start pixel and
@@ -102,6 +105,8 @@ private:
     void StrokeSegment(QPainter &out, int x0, int y0, int x1, int y1, bool thin,
                        std::int64_t &phase);
     void StrokeRing(QPainter &out, const QRect &ring);
+    // Fills the visible part of the rectangle with an opaque colour in the selected composition.
+    void FillPixels(QPainter &out, const QRect &rect, TColor color);
     QPainter::CompositionMode PenComposition() const;
 
     QPaintDevice *target = nullptr;
@@ -136,11 +141,11 @@ private:
     TColor textPenColor = clBlack;
     QPen widePen;
     TCanvasPen widePenSource;
-    QFont paintFont;
-    QFont paintFontSource;
-    QFontMetrics metrics;
-    QPaintDevice *metricsDevice = nullptr;
-    bool metricsValid = false;
+    // The texts of every font written with, and those of the current font.
+    mutable TTextCache textCache;
+    std::shared_ptr<TFontTexts> texts;
+    QFont textsFont;
+    bool textsValid = false;
 
     std::vector<QPoint> inkPoints;
     std::vector<QPoint> gapPoints;

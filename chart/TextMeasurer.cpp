@@ -3,21 +3,12 @@
 #include <QStringList>
 #include <algorithm>
 
-QFont TTextMeasurer::PaintFont(const QFont &font) {
-    QFont paintFont = font;
-    paintFont.setStyleStrategy(
-        QFont::StyleStrategy(paintFont.styleStrategy() | QFont::NoAntialias));
-    return paintFont;
-}
-
-QFontMetrics TTextMeasurer::MetricsOn(const QFont &paintFont, const QPaintDevice *device) {
-    return device ? QFontMetrics(paintFont, device) : QFontMetrics(paintFont);
-}
-
 TTextMeasurer::TTextMeasurer(const QFont &font, const QPaintDevice *device)
-    : metrics(MetricsOn(PaintFont(font), device)) {}
+    : texts(std::make_shared<TFontTexts>(font, device)) {}
 
 std::pair<int, int> TTextMeasurer::BlockWidth(const QString &text) const {
+    if (!text.contains(QLatin1Char('\r')))
+        return {Width(text), 1};
     QStringList lines = text.split(QLatin1Char('\r'));
     if (lines.size() > 1 && lines.back().isEmpty())
         lines.removeLast();

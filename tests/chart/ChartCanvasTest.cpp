@@ -3,6 +3,7 @@
 #include "Turned.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QWidget>
 #include <algorithm>
@@ -408,6 +409,58 @@ TEST(ChartCanvas, TextTurnedByQuartersIsTheUprightTextTurned) {
                           0);
             }
         }
+}
+
+// The canvas keeps what it learns of a text from paint to paint; written from that, in a mix
+// of fonts and at every pixel ratio, a text has the pixels Qt's own drawing of it has.
+TEST(ChartCanvas, WrittenTextHasThePixelsOfQtsDrawing) {
+    const QString texts[] = {QStringLiteral("演習時間"), QStringLiteral("1,234.005"),
+                             QStringLiteral("Wg 01:23.456"), QStringLiteral("ｶﾅ回数")};
+    QFont gothic(QStringLiteral("ＭＳ Ｐゴシック"));
+    gothic.setPixelSize(12);
+    gothic.setBold(true);
+    const QFont fonts[] = {ChartFont(), gothic, QFont(QStringLiteral("ＭＳ ゴシック"), 11)};
+    for (const qreal ratio : {1.0, 1.25, 2.0}) {
+        auto blank = [ratio] {
+            QImage image(QSize(160, 260) * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            return image;
+        };
+        QImage expected = blank();
+        {
+            QPainter painter(&expected);
+            painter.setPen(Qt::red);
+            int top = 0;
+            for (const QFont &font : fonts) {
+                QFont plain = font;
+                plain.setStyleStrategy(QFont::NoAntialias);
+                painter.setFont(plain);
+                for (const QString &text : texts) {
+                    painter.drawText(5, top + painter.fontMetrics().ascent(), text);
+                    top += 20;
+                }
+            }
+        }
+        TChartCanvas3D canvas;
+        canvas.Font().Color = clRed;
+        for (int paint = 0; paint < 2; ++paint) {
+            SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", paint " << paint);
+            QImage written = blank();
+            canvas.SetTarget(&written);
+            int top = 0;
+            for (const QFont &font : fonts) {
+                canvas.Font().Font = font;
+                for (const QString &text : texts) {
+                    canvas.OutText(5, top, text);
+                    top += 20;
+                }
+            }
+            canvas.SetTarget(nullptr);
+            ASSERT_GT(CountOf(written, clRed), 500);
+            EXPECT_EQ(Differences(written, expected), 0);
+        }
+    }
 }
 
 TEST(ChartCanvas, PaintCycleReusesTheBitmapUntilTheSizeChanges) {
