@@ -57,10 +57,16 @@ public:
     // Whether the stored values are all numbers, none below the one before it, so that a search
     // may bisect them. Kept up to date as values come and go, so asking is cheap.
     bool RawAscending() const;
+    // Counts the changes of the stored values and of the multiplier: what was worked out from
+    // them holds while the count stays.
+    std::uint64_t Changes() const { return changes; }
 
 private:
     void CheckIndex(int index) const;
-    void MarkStale() { statsStale = true; }
+    void MarkStale() {
+        statsStale = true;
+        ++changes;
+    }
     // Brings the ordering knowledge up to date after values[index] has been written or added.
     void NoteWrittenAt(std::size_t index);
     void RecomputeStatistics() const;
@@ -76,6 +82,7 @@ private:
     mutable double valueSum = 0;
     mutable double absValueSum = 0;
     mutable bool statsStale = true;
+    std::uint64_t changes = 0;
     enum class TOrdering : std::uint8_t { Ascending, Unordered, Unknown };
     mutable TOrdering ordering = TOrdering::Ascending;
 };

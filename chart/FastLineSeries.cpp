@@ -98,8 +98,9 @@ void TFastLineSeries::DrawPoints() {
 void TFastLineSeries::DrawMerged() {
     if (!mergedLine)
         mergedLine = std::make_unique<TMergedLine>();
-    const TLineValues values{XValues.RawValues(), YValues.RawValues(), XValues.Multiplier(),
-                             YValues.Multiplier(), XValues.RawAscending()};
+    const TLineValues values{XValues.RawValues(),    YValues.RawValues(),
+                             XValues.Multiplier(),   YValues.Multiplier(),
+                             XValues.RawAscending(), XValues.Changes() + YValues.Changes()};
     const TPoint entry{FirstShown > 0 ? PointX(FirstShown - 1) : 0,
                        FirstShown > 0 ? PointY(FirstShown - 1) : 0};
     const TPoint end =

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <vector>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -75,8 +76,9 @@ struct TColumnReader {
     // column, into the rows the column sets (top ... bottom), and moves y to the last point's
     // row: the same as taking them one by one. False, with nothing changed, when a Y value is
     // not a number or lies too far out to be turned into pixels in order.
-    bool AbsorbColumn(const TAxisMap &axis, int from, int to, int &y, std::int64_t &top,
-                      std::int64_t &bottom) const;
+    // `all` are the extremes of the raw Y values from ... to.
+    bool AbsorbColumn(const TAxisMap &axis, int from, int to, const TValueExtremes &all, int &y,
+                      std::int64_t &top, std::int64_t &bottom) const;
 };
 
 // Whether an axis turns values into pixels in order (never going back): true unless the value
@@ -125,17 +127,19 @@ int TColumnReader::ColumnEnd(int from, int last, int column) const {
     return outside;
 }
 
-bool TColumnReader::AbsorbColumn(const TAxisMap &axis, int from, int to, int &y, std::int64_t &top,
-                                 std::int64_t &bottom) const {
-    const auto extremes = [this](int a, int b, double &low, double &high) {
-        const TValueExtremes found = FindExtremes(ys + a, std::size_t(b - a) + 1);
+bool TColumnReader::AbsorbColumn(const TAxisMap &axis, int from, int to, const TValueExtremes &all,
+                                 int &y, std::int64_t &top, std::int64_t &bottom) const {
+    const auto spread = [this](const TValueExtremes &found, double &low, double &high) {
         low = std::min(found.Lowest * yMultiplier, found.Highest * yMultiplier);
         high = std::max(found.Lowest * yMultiplier, found.Highest * yMultiplier);
         return found.Numbers;
     };
+    const auto extremes = [&](int a, int b, double &low, double &high) {
+        return spread(FindExtremes(ys + a, std::size_t(b - a) + 1), low, high);
+    };
     double low = 0;
     double high = 0;
-    if (!extremes(from, to, low, high) || !InOrderOnAxis(axis, low) || !InOrderOnAxis(axis, high))
+    if (!spread(all, low, high) || !InOrderOnAxis(axis, low) || !InOrderOnAxis(axis, high))
         return false;
     // The last point's row, and the last point before it on another row: the steps start on
     // every row visited up to that point and end on the last row, which is set only when an
@@ -168,6 +172,35 @@ bool TColumnReader::AbsorbColumn(const TAxisMap &axis, int from, int to, int &y,
 }
 
 } // namespace
+
+// The runs of points sharing a pixel column that the last paint found, with the extremes of
+// their Y values. They follow from the values and the horizontal axis alone, so a paint that
+// moves only the vertical axis (a wheel scroll) finds them again without reading the values.
+struct TMergedLine::TColumns {
+    struct TRun {
+        int From;
+        int End; // the first point after the run
+        TValueExtremes Extremes;
+    };
+    struct TKey {
+        TAxisMap Horizontal;
+        const double *Xs = nullptr;
+        const double *Ys = nullptr;
+        double XMultiplier = 0;
+        double YMultiplier = 0;
+        std::uint64_t Changes = 0;
+        int First = 0;
+        int Last = 0;
+        bool operator==(const TKey &) const = default;
+    };
+    // Past this many runs (values that are not numbers break columns into single points) the
+    // runs are not kept.
+    static constexpr std::size_t MostRuns = 1 << 16;
+
+    TKey Key;
+    bool Complete = false;
+    std::vector<TRun> Runs; // by From
+};
 
 // See TRunPainter.
 TPoint TMergedLine::Draw(TChartCanvas3D &canvas, const TAxisMap &horizontal,
@@ -219,20 +252,51 @@ TPoint TMergedLine::Draw(TChartCanvas3D &canvas, const TAxisMap &horizontal,
     const TColumnReader reader{toX, toY, xs, ys, xMultiplier, yMultiplier, values.XsAscending};
     const bool byColumns = reader.ColumnsInOrder(horizontal, first, last);
     constexpr int shortestRun = 8;
+
+    if (!columns)
+        columns = std::make_unique<TColumns>();
+    const TColumns::TKey key{horizontal,     xs,    ys,  xMultiplier, yMultiplier,
+                             values.Changes, first, last};
+    const bool known = columns->Complete && columns->Key == key;
+    if (!known) {
+        columns->Key = key;
+        columns->Runs.clear();
+    }
+    std::size_t knownRun = 0;
+    // The run of points from `from` on in column x: as found before, or found now.
+    const auto runFrom = [&](int from) {
+        std::vector<TColumns::TRun> &runs = columns->Runs;
+        if (known) {
+            while (knownRun < runs.size() && runs[knownRun].From < from)
+                ++knownRun;
+            if (knownRun < runs.size() && runs[knownRun].From == from)
+                return runs[knownRun];
+        }
+        TColumns::TRun run{from, reader.ColumnEnd(from, last, x), {0, 0, false}};
+        if (run.End - from >= shortestRun)
+            run.Extremes = FindExtremes(ys + from, std::size_t(run.End - from));
+        if (!known && runs.size() < TColumns::MostRuns)
+            runs.push_back(run);
+        return run;
+    };
+
     int next = i + 1;
     while (next <= last) {
         const int nextX = toX(xs[next] * xMultiplier);
         if (byColumns && nextX == x) {
-            const int end = reader.ColumnEnd(next, last, x);
-            if (end - next >= shortestRun &&
-                reader.AbsorbColumn(vertical, next, end - 1, y, chainTop, chainBottom)) {
-                next = end;
+            const TColumns::TRun run = runFrom(next);
+            if (run.End - next >= shortestRun &&
+                reader.AbsorbColumn(vertical, next, run.End - 1, run.Extremes, y, chainTop,
+                                    chainBottom)) {
+                next = run.End;
                 continue;
             }
         }
         step(nextX, toY(ys[next] * yMultiplier));
         ++next;
     }
+    if (!known)
+        columns->Complete = columns->Runs.size() < TColumns::MostRuns;
     if (chainTop <= chainBottom)
         runs.Vertical(x, chainTop, chainBottom);
     runs.Finish();

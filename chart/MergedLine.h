@@ -2,6 +2,7 @@
 
 #include "ChartCanvas.h"
 
+#include <cstdint>
 #include <memory>
 
 struct TAxisMap;
@@ -13,7 +14,8 @@ struct TLineValues {
     const double *Ys;
     double XMultiplier;
     double YMultiplier;
-    bool XsAscending; // every X a number, none below the one before it
+    bool XsAscending;      // every X a number, none below the one before it
+    std::uint64_t Changes; // grows with every change of the values or multipliers
 };
 
 // Draws a polyline of one-pixel solid segments in one opaque colour with the same pixels as
@@ -36,5 +38,8 @@ public:
                 const TLineValues &values, int first, int last, const TPoint *entry);
 
 private:
+    struct TColumns;
+
     std::unique_ptr<TRunMemory> memory;
+    std::unique_ptr<TColumns> columns;
 };

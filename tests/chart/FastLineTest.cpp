@@ -271,6 +271,15 @@ TEST_F(FastLineTest, MergedDrawingSetsTheSamePixelsAsDrawingPointByPoint) {
     };
     const std::vector<TView> views{
         {"whole range", [](TChart &c) { c.BottomAxis.SetAutomatic(true); }},
+        // Moving only the left axis, the line finds its pixel columns as the paint before.
+        {"scrolled up", [](TChart &c) { c.LeftAxis.SetRange(-0.37 * Minute, 3.63 * Minute); }},
+        {"stretched", [](TChart &c) { c.LeftAxis.SetRange(1.5 * Minute, 1.75 * Minute); }},
+        {"a value changed",
+         [](TChart &c) {
+             TChartSeries &line = *c.SeriesList().front();
+             line.YValues.SetValueAt(line.PointCount() / 2, line.YValues.ValueAt(0) + Minute / 3);
+         }},
+        {"scrolled back", [](TChart &c) { c.LeftAxis.SetRange(0, 4 * Minute); }},
         {"zoomed", [](TChart &c) { c.BottomAxis.SetRange(1234.5, 1400.25); }},
         // A hundredth of the points at the start, in the middle and at the end.
         {"1 % at the start", [](TChart &c) { c.BottomAxis.SetRange(1, 300); }},
