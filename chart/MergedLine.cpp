@@ -193,8 +193,8 @@ struct TMergedLine::TColumns {
         int Last = 0;
         bool operator==(const TKey &) const = default;
     };
-    // Past this many runs (values that are not numbers break columns into single points) the
-    // runs are not kept.
+    // A picture has a few thousand columns; more runs than this come from columns broken up
+    // by values that are not numbers, and are not kept.
     static constexpr std::size_t MostRuns = 1 << 16;
 
     TKey Key;
@@ -273,8 +273,11 @@ TPoint TMergedLine::Draw(TChartCanvas3D &canvas, const TAxisMap &horizontal,
                 return runs[knownRun];
         }
         TColumns::TRun run{from, reader.ColumnEnd(from, last, x), {0, 0, false}};
-        if (run.End - from >= shortestRun)
-            run.Extremes = FindExtremes(ys + from, std::size_t(run.End - from));
+        // Only runs long enough to be read as a whole are kept: finding a short one again
+        // costs less than keeping it.
+        if (run.End - from < shortestRun)
+            return run;
+        run.Extremes = FindExtremes(ys + from, std::size_t(run.End - from));
         if (!known && runs.size() < TColumns::MostRuns)
             runs.push_back(run);
         return run;
