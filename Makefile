@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-atspi package test-package test-sanitize fuzz bench \
+.PHONY: all deps configure build run test test-atspi test-ime package test-package test-sanitize fuzz bench \
         screenshots clean
 
 all: build
@@ -32,6 +32,12 @@ test: build
 test-atspi: build
 	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth
 	@tools/atspi-test.sh $(BUILD_DIR)/app/radixtrek
+
+# Answers typed with a Japanese input method on: ibus with anthy in hiragana, real X key events.
+test-ime: build
+	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth openbox xdotool \
+	    ibus ibus-anthy
+	@tools/ime-test.sh $(BUILD_DIR)/app/radixtrek $(BUILD_DIR)/tests/ime_probe
 
 # The Debian package $(BUILD_DIR)/radixtrek_<version>_<arch>.deb, made by CPack from the normal
 # build; dpkg-shlibdeps (dpkg-dev) works out its library dependencies.

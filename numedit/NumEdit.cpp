@@ -110,7 +110,8 @@ void ShowOnlyWorkingShortcut(QAction *action) {
 } // namespace
 
 TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent) {
-    // Digits typed while a Japanese input method is on should arrive as plain characters.
+    // Digits typed while a Japanese input method is on should arrive as plain characters; see
+    // inputMethodQuery for what the platform's input method asks.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     // MaxLength is kept here, for typing and pasting only; written values are never cut.
     QLineEdit::setMaxLength(std::numeric_limits<int>::max());
@@ -238,6 +239,15 @@ void TNumEdit::inputMethodEvent(QInputMethodEvent *event) {
     for (QChar character : event->commitString())
         TypeCharacter(character.unicode());
     event->accept();
+}
+
+QVariant TNumEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // Input-method plugins (ibus, fcitx) ask the focused widget rather than read its attribute;
+    // a line edit answers yes whatever the attribute says, and the keys would then be composed
+    // into full-width digits and kana instead of reaching the keystroke filter.
+    if (query == Qt::ImEnabled)
+        return false;
+    return QLineEdit::inputMethodQuery(query);
 }
 
 void TNumEdit::focusInEvent(QFocusEvent *event) {

@@ -10,10 +10,10 @@ import os
 import re
 import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
+
+from atspi_client import application, find, find_all, pump, wait_for
 
 CELL_NAME = re.compile(r"^16進 ([0-9A-F]) の ([1248]) の位$")
 TIME = r"\d\d:\d\d\.\d\d\d"
@@ -26,36 +26,6 @@ def listen(event):
         heard.append((event.type, event.source.getRoleName(), event.source.name))
     except Exception:  # the source may be gone already
         heard.append((event.type, None, None))
-
-
-def pump():
-    context = GLib.MainContext.default()
-    while context.pending():
-        context.iteration(False)
-
-
-def wait_for(what, condition, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        pump()
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    raise AssertionError(f"timed out waiting for {what}")
-
-
-def find_all(root, role, name=None):
-    def matches(node):
-        return (node is not None and node.getRole() == role
-                and (name is None or re.fullmatch(name, node.name or "")))
-    return pyatspi.findAllDescendants(root, matches)
-
-
-def find(root, role, name=None):
-    found = find_all(root, role, name)
-    assert found, f"no {role} named {name!r}"
-    return found[0]
 
 
 def act(node, *names):
@@ -94,12 +64,7 @@ def main(program):
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     process = subprocess.Popen([program], env=environment)
     try:
-        def application():
-            for app in pyatspi.Registry.getDesktop(0):
-                if app is not None and app.name == "Radixtrek" and app.childCount > 0:
-                    return app
-            return None
-        app = wait_for("the program on the accessibility bus", application)
+        app = application("Radixtrek")
         window = find(app, pyatspi.ROLE_FRAME, "Radixtrek")
 
         # The example: one digit, four bits, judged when the button is pressed again.

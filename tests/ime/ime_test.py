@@ -1,0 +1,126 @@
+"""Types answers as a Japanese learner does, with a real input method (ibus with anthy) on.
+
+Runs inside its own X display and D-Bus session (tools/ime-test.sh). Starts ibus with the
+anthy engine, switches anthy to hiragana in a plain line edit and checks that the line edit
+composes there, so that the test cannot pass merely because no input method was running. Then
+starts the program, turns to the decimal and hexadecimal drill, starts it and types into its
+answer fields with real X key events, moving on with Tab. Each field must hold exactly the
+digits of its base that were typed. The plain line edit must still compose at the end.
+Everything is read through the accessibility bus; keys and clicks go through the X server.
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "atspi"))
+from atspi_client import (application, centre, find, find_all, focused,  # noqa: E402
+                          showing, text_of, wait_for)
+
+TYPED = ["123", "1a2b", "ff", "beef"]
+HEXADECIMAL = "0123456789abcdefABCDEF"
+
+
+def xdotool(*arguments):
+    subprocess.run(["xdotool", *arguments], check=True)
+    time.sleep(0.15)  # lets the input method and the program take the key in turn
+
+
+def click(node):
+    x, y = centre(node)
+    xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+
+
+def start_ibus():
+    subprocess.run(["ibus-daemon", "-d", "-x", "-r", "--panel", "disable"], check=True)
+    # Setting the engine answers failure while no program has an input context, yet it is set.
+    def anthy():
+        subprocess.run(["ibus", "engine", "anthy"], capture_output=True)
+        return subprocess.run(["ibus", "engine"], capture_output=True,
+                              text=True).stdout.strip() == "anthy"
+    wait_for("ibus with the anthy engine", anthy)
+
+
+def composes(probe_edit, first_time):
+    """Types "a" and Enter into the plain line edit: with anthy in hiragana it becomes あ."""
+    click(probe_edit)
+    if first_time:
+        xdotool("key", "ctrl+j")  # anthy's key for hiragana input
+    before = text_of(probe_edit)
+    xdotool("type", "a")
+    xdotool("key", "Return")
+    return wait_for("the plain line edit's text", lambda: text_of(probe_edit) != before
+                    and text_of(probe_edit)[len(before):], seconds=5)
+
+
+def type_answers(fields, digits):
+    """Clears each field with Backspace, types one text and leaves with Tab; the third text is
+    left without Enter, as a learner might while the input method still composes."""
+    click(fields[0])
+    xdotool("key", "End", "BackSpace")
+    for index, text in enumerate(TYPED):
+        field = fields[index]
+        assert focused(field), f"{field.name} does not have the focus"
+        if index > 0:
+            xdotool("key", "End", "BackSpace")
+        xdotool("type", "--delay", "60", text)
+        if index != 2:
+            xdotool("key", "Return")
+        xdotool("key", "Tab")
+        try:
+            wait_for("Tab", lambda: focused(fields[index + 1]), 5)
+        except AssertionError:
+            raise AssertionError(f"Tab stayed in {field.name}, which holds {text_of(field)!r}")
+    failures = []
+    for field, text in zip(fields, TYPED):
+        wanted = "".join(c for c in text if c in digits)
+        got = text_of(field)
+        print(f"{field.name}: typed {text!r}, holds {got!r}")
+        if got != wanted:
+            failures.append(f"{field.name}: typed {text!r}, wanted {wanted!r}, holds {got!r}")
+    return failures
+
+
+def main(program, probe):
+    start_ibus()
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_IM_MODULE="ibus",
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    processes = [subprocess.Popen([probe], env=environment)]
+    try:
+        probe_edit = find(application("ime_probe"), pyatspi.ROLE_TEXT)
+        composed = composes(probe_edit, True)
+        print(f"plain line edit, 'a' then Enter: {composed!r}")
+        assert composed == "あ", "the input method does not compose in a plain line edit"
+
+        processes.append(subprocess.Popen([program], env=environment))
+        window = find(application("Radixtrek"), pyatspi.ROLE_FRAME, "Radixtrek")
+        click(find(window, pyatspi.ROLE_PAGE_TAB, "10進⇔16進"))
+        start = wait_for("the drill's start button", lambda: [
+            b for b in find_all(window, pyatspi.ROLE_PUSH_BUTTON, "演習開始") if showing(b)])
+        click(start[0])
+        wait_for("the drill to start", lambda: find_all(window, pyatspi.ROLE_PUSH_BUTTON,
+                                                        "演習終了"))
+        decimal = find_all(window, pyatspi.ROLE_TEXT, r".* を10進で")
+        hexadecimal = find_all(window, pyatspi.ROLE_TEXT, r".* を16進で")
+        assert len(decimal) == 18 and len(hexadecimal) == 18, (len(decimal), len(hexadecimal))
+        failures = type_answers(decimal, "0123456789")
+        failures += type_answers(hexadecimal, HEXADECIMAL)
+
+        composed = composes(probe_edit, False)
+        print(f"plain line edit afterwards, 'a' then Enter: {composed!r}")
+        if composed != "あ":
+            failures.append("the input method no longer composes in the plain line edit")
+        assert not failures, "\n".join(failures)
+        print("every field holds exactly the digits typed")
+    finally:
+        for process in processes:
+            process.terminate()
+            process.wait(10)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2]))
