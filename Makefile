@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-atspi test-ime package test-package test-sanitize fuzz bench \
+.PHONY: all deps configure build run test test-atspi test-ime test-wm package test-package test-sanitize fuzz bench \
         screenshots clean
 
 all: build
@@ -38,6 +38,11 @@ test-ime: build
 	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth openbox xdotool \
 	    ibus ibus-anthy
 	@tools/ime-test.sh $(BUILD_DIR)/app/radixtrek $(BUILD_DIR)/tests/ime_probe
+
+# The windows framed by a real window manager (openbox): centred frames, one size and place.
+test-wm: build
+	@tools/install-deps.sh xvfb xauth openbox xdotool wmctrl x11-utils
+	@tools/wm-test.sh $(BUILD_DIR)/app/radixtrek
 
 # The Debian package $(BUILD_DIR)/radixtrek_<version>_<arch>.deb, made by CPack from the normal
 # build; dpkg-shlibdeps (dpkg-dev) works out its library dependencies.

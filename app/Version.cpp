@@ -34,7 +34,9 @@ AutoLabel *MakeLabel(QWidget *parent, const char *name, QPoint position, const F
 TVersionF::TVersionF(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      OpenUrl(&QDesktopServices::openUrl) {
+      OpenUrl(&QDesktopServices::openUrl), placement(this, [this] {
+          return parentWidget() ? FramePlacement::FrameOf(parentWidget()->window()) : QRect();
+      }) {
     setObjectName(QStringLiteral("VersionF"));
     setWindowTitle(QStringLiteral("Version"));
     setWindowIcon(AppIcon());
@@ -96,11 +98,7 @@ void TVersionF::keyPressEvent(QKeyEvent *event) {
 
 void TVersionF::showEvent(QShowEvent *event) {
     // Centred over the main window each time, wherever that window has been moved meanwhile.
-    if (!event->spontaneous() && parentWidget()) {
-        const QRect owner = parentWidget()->window()->frameGeometry();
-        const QRect frame = frameGeometry();
-        // A window's position is that of its frame.
-        move(owner.center() - QPoint(frame.width() / 2, frame.height() / 2));
-    }
+    if (!event->spontaneous() && parentWidget())
+        placement.Place();
     QDialog::showEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FramePlacement.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -32,4 +34,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+
+private:
+    FramePlacement placement;
 };

@@ -46,7 +46,10 @@ QWidget *MakeCustomWidget(const WidgetRow &row, QWidget *parent) {
 TMainF::TMainF(const Clock &clock, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock(clock) {
+      clock(clock), placement(this, [] {
+          const QScreen *screen = QGuiApplication::primaryScreen();
+          return screen ? screen->geometry() : QRect();
+      }) {
     InstallAccessibleFactory<TMainF, MakeMainWindowAccessible>();
     setObjectName(QStringLiteral("MainF"));
     setWindowTitle(MainCaption);
@@ -102,15 +105,25 @@ void TMainF::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint
 }
 
 void TMainF::showEvent(QShowEvent *event) {
-    // Centred once, when first shown: the frame around the client area is known by then.
+    // Centred once, when first shown.
     if (!event->spontaneous() && !centred) {
         centred = true;
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect frame = frameGeometry();
-            move(screen->geometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
-        }
+        placement.Place();
     }
     QWidget::showEvent(event);
+}
+
+void TMainF::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // The window has one size. Window managers offer full screen even to windows of a fixed
+    // size, and some would then show the content in a corner of an empty screen.
+    const Qt::WindowStates state = windowState();
+    if (state & (Qt::WindowFullScreen | Qt::WindowMaximized)) {
+        // The window manager puts a window that leaves full screen back where it was.
+        setWindowState(state & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
+    }
 }
 
 void TMainF::mousePressEvent(QMouseEvent *event) {

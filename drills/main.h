@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "FramePlacement.h"
 #include "OneBasedArray.h"
 
 #include <QWidget>
@@ -54,6 +55,7 @@ protected:
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
     void mousePressEvent(QMouseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
     std::int32_t ExAns = 0;
     TimeValue StartTime = 0;
@@ -78,5 +80,6 @@ private:
     // When the running drill started, on the clock that never jumps.
     std::chrono::steady_clock::time_point steadyStart{};
     QDialog *versionDialog = nullptr;
+    FramePlacement placement;
     bool centred = false;
 };

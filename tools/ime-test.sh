@@ -13,5 +13,5 @@ mkdir -m 700 "$scratch/runtime"
 export PATH=/usr/bin:$PATH HOME=$scratch XDG_RUNTIME_DIR=$scratch/runtime
 export XDG_CONFIG_HOME=$scratch/config XDG_CACHE_HOME=$scratch/cache
 timeout 300 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x800x24" \
-    bash -c 'openbox & /usr/bin/python3 tests/ime/ime_test.py "$0" "$1"; status=$?; ibus exit 2>/dev/null; kill %1; exit $status' \
+    bash -c 'openbox >/dev/null 2>&1 & /usr/bin/python3 tests/ime/ime_test.py "$0" "$1"; status=$?; ibus exit 2>/dev/null; kill %1; exit $status' \
     "$program" "$probe" 2> >(grep -v -e '^dbus-daemon' -e 'SpiRegistry daemon' >&2)

@@ -5,7 +5,7 @@ set -eu
 
 packages=(
     cmake make g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont qt6-translations-l10n
     "$@"

@@ -1,0 +1,10 @@
+#include "FrameMargins.h"
+
+#include <QWidget>
+
+QMargins KnownFrameMargins(const QWidget *window) {
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}

@@ -1,0 +1,33 @@
+#include "FramePlacement.h"
+
+#include <QWidget>
+
+FramePlacement::FramePlacement(QWidget *window, std::function<QRect()> area)
+    : window(window), area(std::move(area)) {}
+
+FramePlacement::~FramePlacement() = default;
+
+void FramePlacement::Place() {
+    PlaceWith(ExpectedFrameMargins(window));
+    if (!watch)
+        watch = std::make_unique<FrameWatch>(window, [this] { FrameReported(); });
+}
+
+QRect FramePlacement::FrameOf(QWidget *window) {
+    return window->geometry().marginsAdded(CurrentFrameMargins(window));
+}
+
+void FramePlacement::PlaceWith(const QMargins &frame) {
+    const QRect target = area();
+    const QSize size = window->size().grownBy(frame);
+    const QPoint corner(target.x() + (target.width() - size.width()) / 2,
+                        target.y() + (target.height() - size.height()) / 2);
+    placed = QRect(corner + QPoint(frame.left(), frame.top()), window->size());
+    window->setGeometry(placed);
+}
+
+void FramePlacement::FrameReported() {
+    // A window the user or the window manager has moved meanwhile stays where it is.
+    if (window->isVisible() && window->geometry() == placed)
+        PlaceWith(CurrentFrameMargins(window));
+}
