@@ -46,7 +46,7 @@ KeyMeaning MeaningOf(const QKeyEvent *event) {
     const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
     const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
     if (key == Qt::Key_Backspace) {
-        if (alt) // undo and redo, where the platform binds them
+        if (alt) // the field's undo and redo keys
             return {KeyMeaning::EditingKey};
         return {KeyMeaning::Character, control ? Delete : Backspace};
     }
@@ -71,38 +71,47 @@ KeyMeaning MeaningOf(const QKeyEvent *event) {
     return {KeyMeaning::Character, text.at(0).unicode()};
 }
 
-// Whether a key sequence reaches the line edit's own editing here rather than the filter.
-bool ReachesEditing(const QKeySequence &sequence) {
-    if (sequence.count() != 1)
-        return false;
-    const QKeyCombination combination = sequence[0];
-    const QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
-    return MeaningOf(&press).kind == KeyMeaning::EditingKey;
+// The keys that edit the field, the same on every platform: those of a classic Windows edit
+// box. The usual Ctrl+letter keys type control codes, which the keystroke filter drops, and the
+// platforms' other bindings are keys of other keyboards (F14 for undo on X11) or unfamiliar
+// (Ctrl+Shift+Insert for paste).
+struct FieldKey {
+    const char *item; // the context menu's item, as the line edit names it before translation
+    QKeyCombination key;
+    void (*command)(TNumEdit &);
+    bool changesText;
+};
+
+const FieldKey FieldKeys[] = {
+    {"&Undo", Qt::ALT | Qt::Key_Backspace, [](TNumEdit &edit) { edit.undo(); }, true},
+    {"&Redo", Qt::ALT | Qt::SHIFT | Qt::Key_Backspace, [](TNumEdit &edit) { edit.redo(); }, true},
+    {"Cu&t", Qt::SHIFT | Qt::Key_Delete, [](TNumEdit &edit) { edit.cut(); }, true},
+    {"&Copy", Qt::CTRL | Qt::Key_Insert, [](TNumEdit &edit) { edit.copy(); }, false},
+    {"&Paste", Qt::SHIFT | Qt::Key_Insert, [](TNumEdit &edit) { edit.PasteLimited(); }, true},
+    {"Delete", QKeyCombination(Qt::Key_Delete), [](TNumEdit &edit) { edit.del(); }, true},
+};
+
+const FieldKey *FieldKeyOf(const QKeyEvent *event) {
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const QKeyCombination pressed(modifiers, Qt::Key(event->key()));
+    const auto found = std::find_if(std::begin(FieldKeys), std::end(FieldKeys),
+                                    [&](const FieldKey &key) { return key.key == pressed; });
+    return found == std::end(FieldKeys) ? nullptr : found;
 }
 
-// A context-menu item of the line edit names the first key of its command, which is often a
-// Ctrl+letter that the filter drops. Name instead a key that does work here (such as
-// Shift+Insert for pasting), or none.
-void ShowOnlyWorkingShortcut(QAction *action) {
-    const QString text = action->text();
-    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-    if (tab < 0)
-        return;
-    const QKeySequence shown =
-        QKeySequence::fromString(text.sliced(tab + 1), QKeySequence::NativeText);
-    QString label = text.first(tab);
-    constexpr QKeySequence::StandardKey commands[] = {
-        QKeySequence::Undo,  QKeySequence::Redo,   QKeySequence::Cut,      QKeySequence::Copy,
-        QKeySequence::Paste, QKeySequence::Delete, QKeySequence::SelectAll};
-    for (QKeySequence::StandardKey command : commands) {
-        const QList<QKeySequence> bindings = QKeySequence::keyBindings(command);
-        if (!bindings.contains(shown))
-            continue;
-        const auto working = std::find_if(bindings.begin(), bindings.end(), ReachesEditing);
-        // Key names as printed on the keys, as menus usually show them.
-        if (working != bindings.end())
-            label += QLatin1Char('\t') + working->toString(QKeySequence::PortableText);
-        break;
+// A context-menu item of the line edit names the platform's first key for its command, which
+// is often a Ctrl+letter that the filter drops. It names the field's own key instead, or none.
+void NameFieldKey(QAction *action) {
+    QString label = action->text();
+    label.truncate(label.indexOf(QLatin1Char('\t')) < 0 ? label.size()
+                                                        : label.indexOf(QLatin1Char('\t')));
+    for (const FieldKey &key : FieldKeys) {
+        if (label == QLineEdit::tr(key.item)) {
+            // Key names as printed on the keys, as menus usually show them.
+            label += QLatin1Char('\t') + QKeySequence(key.key).toString(QKeySequence::PortableText);
+            break;
+        }
     }
     action->setText(label);
 }
@@ -215,10 +224,16 @@ void TNumEdit::TypeCharacter(char16_t key) {
 }
 
 void TNumEdit::keyPressEvent(QKeyEvent *event) {
+    if (const FieldKey *key = FieldKeyOf(event)) {
+        if (!key->changesText || !isReadOnly())
+            key->command(*this);
+        event->accept();
+        return;
+    }
     const KeyMeaning meaning = MeaningOf(event);
     switch (meaning.kind) {
     case KeyMeaning::EditingKey:
-        // The paste key (Shift+Insert) pastes like the context menu, within MaxLength.
+        // The platform's other paste keys paste like the context menu too, within MaxLength.
         if (event->matches(QKeySequence::Paste))
             PasteLimited();
         else
@@ -268,7 +283,7 @@ void TNumEdit::contextMenuEvent(QContextMenuEvent *event) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, &TNumEdit::PasteLimited);
         }
-        ShowOnlyWorkingShortcut(action);
+        NameFieldKey(action);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

@@ -5,7 +5,8 @@ anthy engine, switches anthy to hiragana in a plain line edit and checks that th
 composes there, so that the test cannot pass merely because no input method was running. Then
 starts the program, turns to the decimal and hexadecimal drill, starts it and types into its
 answer fields with real X key events, moving on with Tab. Each field must hold exactly the
-digits of its base that were typed. The plain line edit must still compose at the end.
+digits of its base that were typed, and the field's context menu must name the field's own
+keys, not X11's keys of other keyboards. The plain line edit must still compose at the end.
 Everything is read through the accessibility bus; keys and clicks go through the X server.
 """
 
@@ -84,6 +85,25 @@ def type_answers(fields, digits):
     return failures
 
 
+def menu_keys(field):
+    """The keys that the field's context menu names, as shown on X11: right-click, read the
+    menu that screen readers are told of (popup menus are not in the window's tree), Escape."""
+    menus = []
+
+    def shown(event):
+        if event.source.getRole() == pyatspi.ROLE_POPUP_MENU and event.detail1:
+            menus.append(event.source)
+
+    pyatspi.Registry.registerEventListener(shown, "object:state-changed:showing")
+    x, y = centre(field)
+    xdotool("mousemove", "--sync", str(x), str(y), "click", "3")
+    menu = wait_for("the context menu", lambda: menus and menus[-1])
+    names = [item.name for item in menu]
+    xdotool("key", "Escape")
+    pyatspi.Registry.deregisterEventListener(shown, "object:state-changed:showing")
+    return [name.split("\t")[1] for name in names if "\t" in name], names
+
+
 def main(program, probe):
     start_ibus()
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_IM_MODULE="ibus",
@@ -108,6 +128,14 @@ def main(program, probe):
         assert len(decimal) == 18 and len(hexadecimal) == 18, (len(decimal), len(hexadecimal))
         failures = type_answers(decimal, "0123456789")
         failures += type_answers(hexadecimal, HEXADECIMAL)
+
+        # The menu names the field's own keys, not X11's keys of other keyboards (F14, F18).
+        keys, names = menu_keys(hexadecimal[0])
+        print(f"context menu: {names}")
+        wanted = ["Alt+Backspace", "Alt+Shift+Backspace", "Shift+Del", "Ctrl+Ins", "Shift+Ins",
+                  "Del"]
+        if keys != wanted:
+            failures.append(f"the context menu names {keys}, not {wanted}")
 
         composed = composes(probe_edit, False)
         print(f"plain line edit afterwards, 'a' then Enter: {composed!r}")
