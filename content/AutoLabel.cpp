@@ -47,11 +47,27 @@ void AutoLabel::SetFontColor(const QColor &color) {
     setPalette(colours);
 }
 
+QMargins AutoLabel::InkOverhang() const {
+    // Some glyphs of the stand-in fonts reach a pixel above the font's ascent, and some letters
+    // (a bold V) start left of their origin.
+    const QFontMetrics metrics(font());
+    const QRect ink = metrics.boundingRect(text());
+    return {std::max(0, -ink.left()), std::max(0, -metrics.ascent() - ink.top()),
+            std::max(0, ink.right() + 1 - metrics.horizontalAdvance(text())),
+            std::max(0, ink.bottom() + 1 - metrics.descent())};
+}
+
 void AutoLabel::FitToText() {
-    const int right = x() + width();
-    resize(sizeHint());
+    // The label's box is its text's; ink that reaches beyond it gets room outside the box,
+    // with the text left where it was.
+    const QRect box = TextBox();
+    setContentsMargins({});
+    QRect fitted(box.topLeft(), sizeHint());
     if (anchor & Qt::AlignRight)
-        move(right - width(), y());
+        fitted.moveRight(box.right());
+    const QMargins overhang = text().isEmpty() ? QMargins() : InkOverhang();
+    setContentsMargins(overhang);
+    setGeometry(fitted.marginsAdded(overhang));
 }
 
 void AutoLabel::Squeeze() {
@@ -62,17 +78,17 @@ void AutoLabel::Squeeze() {
     // distinct font costs a font load at start-up.
     constexpr int stretchStep = 4;
     // An empty caption has nothing to squeeze; a text shown later is shown at full width.
-    if (layoutWidth <= 0 || text().isEmpty() || width() <= layoutWidth)
+    if (layoutWidth <= 0 || text().isEmpty() || TextBox().width() <= layoutWidth)
         return;
     // Measured as the label sizes itself, which may be wider than the text's advance.
     QFont squeezed = font();
-    int stretch = 100 * layoutWidth / width();
+    int stretch = 100 * layoutWidth / TextBox().width();
     stretch = std::max(narrowestStretch, stretch - stretch % stretchStep);
     for (;;) {
         squeezed.setStretch(stretch);
         setFont(squeezed);
         FitToText();
-        if (width() <= layoutWidth || stretch == narrowestStretch)
+        if (TextBox().width() <= layoutWidth || stretch == narrowestStretch)
             return;
         stretch = std::max(narrowestStretch, stretch - stretchStep);
     }

@@ -21,6 +21,9 @@ public:
     void SqueezeInto(int layoutWidth);
     // Brings the size up to date with the text now, shown or not.
     void EnsureFitted();
+    // Where the text stands: the label's box in the layout. The widget reaches beyond it where
+    // the text's ink does.
+    QRect TextBox() const { return geometry().marginsRemoved(contentsMargins()); }
     // A message line: screen readers take it for an alert and speak its text when it changes.
     bool IsAlert() const { return alert; }
     void SetAlert(bool on) { alert = on; }
@@ -30,6 +33,8 @@ protected:
 
 private:
     void FitToText();
+    // How far the text's ink reaches beyond the box that the font's metrics give it.
+    QMargins InkOverhang() const;
     void Squeeze();
     void FitWhenShown();
 

@@ -87,7 +87,9 @@ TEST_F(VersionDialogTest, LabelsShowTheirTextsInTheirFontsAndPlaces) {
     for (const Expected &row : rows) {
         SCOPED_TRACE(row.label->objectName().toStdString());
         const QFont font = row.label->font();
-        EXPECT_EQ(row.label->pos(), row.position);
+        // Where the text stands; a label reaches beyond it where its ink does.
+        const QRect box = row.label->geometry().marginsRemoved(row.label->contentsMargins());
+        EXPECT_EQ(box.topLeft(), row.position);
         EXPECT_EQ(font.family(), "ＭＳ Ｐゴシック");
         // The name must reach the stand-in font rather than whatever the system falls back to.
         EXPECT_EQ(QFontInfo(font).family(), "IPAPGothic");
