@@ -33,10 +33,11 @@ test-atspi: build
 	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth
 	@tools/atspi-test.sh $(BUILD_DIR)/app/radixtrek
 
-# Answers typed with a Japanese input method on: ibus with anthy in hiragana, real X key events.
+# Answers typed with a Japanese input method on, ibus and then fcitx5, each with anthy in
+# hiragana; real X key events.
 test-ime: build
 	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth openbox xdotool \
-	    ibus ibus-anthy
+	    ibus ibus-anthy fcitx5 fcitx5-anthy fcitx5-frontend-qt6
 	@tools/ime-test.sh $(BUILD_DIR)/app/radixtrek $(BUILD_DIR)/tests/ime_probe
 
 # The windows framed by a real window manager (openbox): centred frames, one size and place.

@@ -1,7 +1,8 @@
-"""Types answers as a Japanese learner does, with a real input method (ibus with anthy) on.
+"""Types answers as a Japanese learner does, with a real input method (ibus or fcitx5, with
+anthy) on.
 
-Runs inside its own X display and D-Bus session (tools/ime-test.sh). Starts ibus with the
-anthy engine, switches anthy to hiragana in a plain line edit and checks that the line edit
+Runs inside its own X display and D-Bus session (tools/ime-test.sh). Starts the input method
+with the anthy engine, switches anthy to hiragana in a plain line edit and checks that the line edit
 composes there, so that the test cannot pass merely because no input method was running. Then
 starts the program, turns to the decimal and hexadecimal drill, starts it and types into its
 answer fields with real X key events, moving on with Tab. Each field must hold exactly the
@@ -37,6 +38,7 @@ def click(node):
 
 def start_ibus():
     subprocess.run(["ibus-daemon", "-d", "-x", "-r", "--panel", "disable"], check=True)
+
     # Setting the engine answers failure while no program has an input context, yet it is set.
     def anthy():
         subprocess.run(["ibus", "engine", "anthy"], capture_output=True)
@@ -45,11 +47,32 @@ def start_ibus():
     wait_for("ibus with the anthy engine", anthy)
 
 
-def composes(probe_edit, first_time):
+def start_fcitx5():
+    """fcitx5 with a profile whose one group holds the US keyboard and anthy, in a home of the
+    test's own; Ctrl+Space turns anthy on."""
+    profile = os.path.join(os.environ["XDG_CONFIG_HOME"], "fcitx5", "profile")
+    os.makedirs(os.path.dirname(profile), exist_ok=True)
+    with open(profile, "w") as file:
+        file.write("[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=anthy\n"
+                   "[Groups/0/Items/0]\nName=keyboard-us\n[Groups/0/Items/1]\nName=anthy\n"
+                   "[GroupOrder]\n0=Default\n")
+    # The daemon keeps whatever output it was given, so it is given none to wait on.
+    subprocess.run(["fcitx5", "-d", "--disable", "classicui,kimpanel,clipboard,notificationitem"],
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for("fcitx5", lambda: subprocess.run(["fcitx5-remote"], capture_output=True).returncode
+             == 0)
+
+
+# The input method's daemon, the Qt module that talks to it, and its key for hiragana.
+INPUT_METHODS = {"ibus": (start_ibus, "ibus", "ctrl+j"),
+                 "fcitx5": (start_fcitx5, "fcitx", "ctrl+space")}
+
+
+def composes(probe_edit, hiragana_key=None):
     """Types "a" and Enter into the plain line edit: with anthy in hiragana it becomes あ."""
     click(probe_edit)
-    if first_time:
-        xdotool("key", "ctrl+j")  # anthy's key for hiragana input
+    if hiragana_key:
+        xdotool("key", hiragana_key)
     before = text_of(probe_edit)
     xdotool("type", "a")
     xdotool("key", "Return")
@@ -104,14 +127,15 @@ def menu_keys(field):
     return [name.split("\t")[1] for name in names if "\t" in name], names
 
 
-def main(program, probe):
-    start_ibus()
-    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_IM_MODULE="ibus",
+def main(program, probe, input_method):
+    start, module, hiragana_key = INPUT_METHODS[input_method]
+    start()
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_IM_MODULE=module,
                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     processes = [subprocess.Popen([probe], env=environment)]
     try:
         probe_edit = find(application("ime_probe"), pyatspi.ROLE_TEXT)
-        composed = composes(probe_edit, True)
+        composed = composes(probe_edit, hiragana_key)
         print(f"plain line edit, 'a' then Enter: {composed!r}")
         assert composed == "あ", "the input method does not compose in a plain line edit"
 
@@ -137,7 +161,7 @@ def main(program, probe):
         if keys != wanted:
             failures.append(f"the context menu names {keys}, not {wanted}")
 
-        composed = composes(probe_edit, False)
+        composed = composes(probe_edit)
         print(f"plain line edit afterwards, 'a' then Enter: {composed!r}")
         if composed != "あ":
             failures.append("the input method no longer composes in the plain line edit")
@@ -151,4 +175,4 @@ def main(program, probe):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(*sys.argv[1:4]))
