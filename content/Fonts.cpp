@@ -15,11 +15,27 @@ QFont MakeFont(const FontSpec &style) {
 }
 
 void InstallFontSubstitutions() {
-    QFont::insertSubstitution(QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+    struct StandIn {
+        const char16_t *windowsFont;
+        const char16_t *ipaFont;
+        const char *file;
+    };
+    constexpr StandIn standIns[] = {
+        {u"MS UI Gothic", u"IPAPGothic", "ipagp.ttf"},
+        {u"ＭＳ Ｐゴシック", u"IPAPGothic", "ipagp.ttf"},
+        {u"ＭＳ ゴシック", u"IPAGothic", "ipag.ttf"},
+        {u"ＭＳ 明朝", u"IPAMincho", "ipam.ttf"},
+        {u"ＭＳ Ｐ明朝", u"IPAPMincho", "ipamp.ttf"},
+    };
+    for (const StandIn &font : standIns) {
+        const QString windowsFont = QString::fromUtf16(font.windowsFont);
+        if (HasOwnFont(windowsFont))
+            continue;
+        const QString ipaFont = QString::fromUtf16(font.ipaFont);
+        if (!HasOwnFont(ipaFont))
+            LoadStandInFont(QLatin1String(font.file));
+        QFont::insertSubstitution(windowsFont, ipaFont);
+    }
 }
 
 void ApplyFont(QWidget *widget, const FontSpec &style) {

@@ -28,5 +28,11 @@ QFont MakeFont(const FontSpec &style);
 // Gives the widget the font, and its text colour when the font names one.
 void ApplyFont(QWidget *widget, const FontSpec &style);
 
-// The layout names Windows fonts; the metric-compatible IPA fonts stand in for them.
+// The layout names Windows fonts; the metric-compatible IPA fonts stand in for those that the
+// system lacks.
 void InstallFontSubstitutions();
+
+// Each platform in its own file: whether the system has the layout's font itself, and how an
+// IPA font file (ipag.ttf, …) becomes available when it does not.
+bool HasOwnFont(const QString &family);
+void LoadStandInFont(const QString &file);

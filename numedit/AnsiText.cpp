@@ -1,12 +1,10 @@
 #include "AnsiText.h"
 
+#include "CodePage.h"
+
 #include <QByteArrayView>
-#include <QStringEncoder>
 
 namespace {
-
-// The encoder's own stand-in for a character it cannot hold; Shift-JIS has no character there.
-constexpr QByteArrayView EncoderSubstitute("\xFC\xFC");
 
 // One character, a surrogate pair being one, starting at index.
 QStringView CharacterAt(QStringView text, qsizetype index) {
@@ -18,8 +16,6 @@ QStringView CharacterAt(QStringView text, qsizetype index) {
 // Calls visit(character, bytes) for each character of the text, in order; stops when it
 // returns false.
 template <typename Visit> void ForEachCharacter(QStringView text, Visit visit) {
-    // Stateless: a lone surrogate must not wait for a partner in the next character.
-    QStringEncoder encoder("Shift_JIS", QStringConverter::Flag::Stateless);
     for (qsizetype i = 0; i < text.size();) {
         const QStringView character = CharacterAt(text, i);
         i += character.size();
@@ -29,9 +25,8 @@ template <typename Visit> void ForEachCharacter(QStringView text, Visit visit) {
                 return;
             continue;
         }
-        const QByteArray bytes = encoder.encode(character);
-        const bool unknown = bytes.isEmpty() || bytes == EncoderSubstitute;
-        if (!visit(character, unknown ? QByteArrayView("?") : QByteArrayView(bytes)))
+        const QByteArray bytes = ToCodePage932(character);
+        if (!visit(character, bytes.isEmpty() ? QByteArrayView("?") : QByteArrayView(bytes)))
             return;
     }
 }
