@@ -1,5 +1,5 @@
-// Build-time tool: writes the program icon as a PNG and as an SVG of the same pixels, so that
-// radixtrek.xpm stays the one drawing of it.
+// Build-time tool: writes the program icon as a PNG and as an SVG of the same pixels, and for
+// Windows as an .ico, so that radixtrek.xpm stays the one drawing of it.
 
 #include "IconSvg.h"
 
@@ -11,8 +11,8 @@
 #include "radixtrek.xpm"
 
 int main(int argc, char *argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s ICON.png ICON.svg\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s ICON.png ICON.svg [ICON.ico]\n", argv[0]);
         return 2;
     }
     const QImage icon(radixtrek_icon);
@@ -22,6 +22,10 @@ int main(int argc, char *argv[]) {
     }
     if (!icon.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
+        return 1;
+    }
+    if (argc == 4 && !icon.save(QString::fromLocal8Bit(argv[3]), "ICO")) {
+        std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[3]);
         return 1;
     }
     QSaveFile svg(QString::fromLocal8Bit(argv[2]));

@@ -1,0 +1,22 @@
+# Writes the uninstaller's part of the installer: a Delete for every file of the staged program
+# folder and an RMDir for each of its folders, deepest first, so that uninstalling removes
+# exactly what was installed. cmake -DSTAGE=folder -DOUT=file.nsh -P ListFiles.cmake
+file(GLOB_RECURSE files RELATIVE ${STAGE} ${STAGE}/*)
+set(folders)
+set(text "")
+foreach(file IN LISTS files)
+    string(REPLACE "/" "\\" windows_path "${file}")
+    string(APPEND text "Delete \"$INSTDIR\\${windows_path}\"\n")
+    get_filename_component(folder "${file}" DIRECTORY)
+    while(folder)
+        list(APPEND folders "${folder}")
+        get_filename_component(folder "${folder}" DIRECTORY)
+    endwhile()
+endforeach()
+list(REMOVE_DUPLICATES folders)
+list(SORT folders ORDER DESCENDING)
+foreach(folder IN LISTS folders)
+    string(REPLACE "/" "\\" windows_path "${folder}")
+    string(APPEND text "RMDir \"$INSTDIR\\${windows_path}\"\n")
+endforeach()
+file(WRITE ${OUT} "${text}")
