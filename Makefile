@@ -4,6 +4,7 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR     ?= build-fuzz
 BENCH_DIR    ?= build-bench
 WINDOWS_DIR  ?= build-windows
+WINDOWS_TESTS_DIR ?= build-windows-tests
 # Qt for Windows: a ready build in ../shared/qt-windows/prefix when there is one, else the one
 # tools/qt-windows.sh builds and keeps outside the work tree.
 QT_WINDOWS   ?= $(if $(wildcard ../shared/qt-windows/prefix/bin/Qt6Widgets.dll),$(abspath ../shared/qt-windows/prefix),$(HOME)/.cache/radixtrek/qt-6.4.2-mingw)
@@ -12,7 +13,7 @@ BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
 .PHONY: all deps configure build run test test-atspi test-ime test-wm package test-package test-sanitize fuzz bench \
-        windows \
+        windows test-windows \
         screenshots clean
 
 all: build
@@ -132,9 +133,24 @@ windows: build
 	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	@cmake --build $(WINDOWS_DIR) --target windows-package
 
+# The whole test suite cross-compiled (GoogleTest from Debian's sources) and run under Wine,
+# then the installer under Wine: silent install, the program started with the Windows platform
+# plugin (a screenshot in docs/screenshots/windows.png), silent uninstall.
+test-windows: windows
+	@tools/install-deps.sh wine64 wine xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
+	@cmake -S . -B $(WINDOWS_TESTS_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS)/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+	    -DRADIXTREK_ICO=$(abspath $(WINDOWS_DIR))/radixtrek.ico >/dev/null
+	@cmake --build $(WINDOWS_TESTS_DIR) -j $(JOBS)
+	@tools/windows-test.sh $(WINDOWS_TESTS_DIR) $(QT_WINDOWS)
+	@tools/windows-installer-test.sh $(WINDOWS_DIR)/radixtrek-1.0-setup.exe \
+	    $(WINDOWS_DIR)/stage/Radixtrek
+
 screenshots: build
 	@$(BUILD_DIR)/app/radixtrek-screenshots docs/screenshots
 	@echo "Screenshots written to docs/screenshots/"
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) \
+	    $(WINDOWS_TESTS_DIR)

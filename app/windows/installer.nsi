@@ -2,7 +2,8 @@
 ; %LOCALAPPDATA%\Programs\Radixtrek, with a Start-menu shortcut and an uninstaller listed in
 ; Apps & features. makensis -DSTAGE=<program folder> -DVERSION=<x.y> -DFILES=<uninstall list>
 ; -DOUTFILE=<setup.exe> installer.nsi
-Unicode true
+; A 64-bit installer for a 64-bit program: it runs where the program runs.
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Radixtrek"
