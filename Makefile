@@ -4,7 +4,6 @@ SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR     ?= build-fuzz
 BENCH_DIR    ?= build-bench
 WINDOWS_DIR  ?= build-windows
-WINDOWS_TESTS_DIR ?= build-windows-tests
 # Qt for Windows: a ready build in ../shared/qt-windows/prefix when there is one, else the one
 # tools/qt-windows.sh builds and keeps outside the work tree.
 QT_WINDOWS   ?= $(if $(wildcard ../shared/qt-windows/prefix/bin/Qt6Widgets.dll),$(abspath ../shared/qt-windows/prefix),$(HOME)/.cache/radixtrek/qt-6.4.2-mingw)
@@ -122,28 +121,25 @@ bench:
 # source (tools/qt-windows.sh; an hour or more the first time), packed as a zip and an NSIS
 # installer in $(WINDOWS_DIR)/. The icon is drawn from the XPM by the Linux build's tool.
 windows: build
-	@tools/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools nsis
+	@tools/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools nsis googletest
 	@tools/qt-windows.sh $(QT_WINDOWS)
 	@mkdir -p $(WINDOWS_DIR)
 	@$(BUILD_DIR)/app/radixtrek-icon-export $(WINDOWS_DIR)/radixtrek.png $(WINDOWS_DIR)/radixtrek.svg \
 	    $(WINDOWS_DIR)/radixtrek.ico
-	@cmake -S . -B $(WINDOWS_DIR) -DCMAKE_BUILD_TYPE=Release -DRADIXTREK_TESTS=OFF \
-	    -DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS)/lib/cmake/Qt6/qt.toolchain.cmake \
-	    -DRADIXTREK_ICO=$(abspath $(WINDOWS_DIR))/radixtrek.ico >/dev/null
-	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	@cmake --build $(WINDOWS_DIR) --target windows-package
-
-# The whole test suite cross-compiled (GoogleTest from Debian's sources) and run under Wine,
-# then the installer under Wine: silent install, the program started with the Windows platform
-# plugin (a screenshot in docs/screenshots/windows.png), silent uninstall.
-test-windows: windows
-	@tools/install-deps.sh wine64 wine xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
-	@cmake -S . -B $(WINDOWS_TESTS_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	@cmake -S . -B $(WINDOWS_DIR) -DCMAKE_BUILD_TYPE=Release -DRADIXTREK_TESTS=ON \
 	    -DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS)/lib/cmake/Qt6/qt.toolchain.cmake \
 	    -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
 	    -DRADIXTREK_ICO=$(abspath $(WINDOWS_DIR))/radixtrek.ico >/dev/null
-	@cmake --build $(WINDOWS_TESTS_DIR) -j $(JOBS)
-	@tools/windows-test.sh $(WINDOWS_TESTS_DIR) $(QT_WINDOWS)
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target radixtrek
+	@cmake --build $(WINDOWS_DIR) --target windows-package
+
+# The whole test suite cross-compiled (GoogleTest from Debian's sources) in the same tree and
+# run under Wine, then the installer under Wine: silent install, the program started with the
+# Windows platform plugin (a screenshot in docs/screenshots/windows.png), silent uninstall.
+test-windows: windows
+	@tools/install-deps.sh wine64 wine xvfb xauth openbox xdotool wmctrl x11-utils imagemagick
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	@tools/windows-test.sh $(WINDOWS_DIR) $(QT_WINDOWS)
 	@tools/windows-installer-test.sh $(WINDOWS_DIR)/radixtrek-1.0-setup.exe \
 	    $(WINDOWS_DIR)/stage/Radixtrek
 
@@ -152,5 +148,4 @@ screenshots: build
 	@echo "Screenshots written to docs/screenshots/"
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR) \
-	    $(WINDOWS_TESTS_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR)

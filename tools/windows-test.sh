@@ -11,5 +11,5 @@ export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=
 export WINEPATH="Z:$qt/bin;Z:$runtime;Z:/usr/x86_64-w64-mingw32/lib"
 timeout 1800 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     wineboot -i >/dev/null 2>&1
-    ctest --test-dir "$0" -j "$(nproc)" --output-on-failure; status=$?
+    ctest --test-dir "$0" -j "$(nproc)" --no-tests=error --output-on-failure; status=$?
     wineserver -k; exit $status' "$build"

@@ -7,6 +7,7 @@
 #include "DrillFixture.h"
 #include "DrillTime.h"
 #include "FastLineSeries.h"
+#include "HeapInUse.h"
 #include "TimeValue.h"
 
 #include <QCoreApplication>
@@ -16,23 +17,7 @@
 #include <random>
 #include <string>
 
-#if defined(__SANITIZE_ADDRESS__)
-// The sanitizer runtime's own count; GCC ships no header for it.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#else
-#include <malloc.h>
-#endif
-
 namespace {
-
-// Bytes the program holds on the heap right now.
-std::size_t HeapInUse() {
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    return mallinfo2().uordblks;
-#endif
-}
 
 // What the graph keeps per point: its two coordinates, its colour and its (empty) label.
 constexpr std::size_t BytesPerPoint = 2 * sizeof(double) + sizeof(TColor) + sizeof(QString);
