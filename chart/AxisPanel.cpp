@@ -62,20 +62,24 @@ bool TCustomAxisPanel::AxisShown(const TCustomChartAxis *axis) const {
     return !anyUsesAxes;
 }
 
+bool TCustomAxisPanel::TakesPart(const TChartSeries *series, const TCustomChartAxis *axis,
+                                 bool isX) const {
+    const bool attached =
+        isX ? series->HorizAxis() == aBothHorizAxis || series->ActualHorizAxis() == axis
+            : series->VertAxis() == aBothVertAxis || series->ActualVertAxis() == axis;
+    if (!attached)
+        return false;
+    return series->Active() ||
+           std::none_of(seriesList.begin(), seriesList.end(), [axis](const TChartSeries *other) {
+               return other->Active() && other->FeedsAxis(axis);
+           });
+}
+
 double TCustomAxisPanel::SeriesExtent(const TCustomChartAxis *axis, bool wantMin, bool isX) const {
-    const bool anyActiveFeeds =
-        std::any_of(seriesList.begin(), seriesList.end(), [axis](const TChartSeries *series) {
-            return series->Active() && series->FeedsAxis(axis);
-        });
     double result = 0;
     bool first = true;
     for (const TChartSeries *series : seriesList) {
-        if (!(series->Active() || !anyActiveFeeds) || series->PointCount() == 0)
-            continue;
-        const bool attached =
-            isX ? series->HorizAxis() == aBothHorizAxis || series->ActualHorizAxis() == axis
-                : series->VertAxis() == aBothVertAxis || series->ActualVertAxis() == axis;
-        if (!attached)
+        if (series->PointCount() == 0 || !TakesPart(series, axis, isX))
             continue;
         const double value = isX ? (wantMin ? series->LowestX() : series->HighestX())
                                  : (wantMin ? series->LowestY() : series->HighestY());
@@ -84,6 +88,13 @@ double TCustomAxisPanel::SeriesExtent(const TCustomChartAxis *axis, bool wantMin
         first = false;
     }
     return result;
+}
+
+bool TCustomAxisPanel::SeriesTakesPartInAnAxis(const TChartSeries *series) const {
+    return std::any_of(axes.begin(), axes.end(), [&](const TCustomChartAxis *axis) {
+        return (axis->Automatic() || axis->AutomaticMaximum() || axis->AutomaticMinimum()) &&
+               TakesPart(series, axis, axis->IsHorizontal);
+    });
 }
 
 int TCustomAxisPanel::AxisWallSize(const TCustomChartAxis *) const { return 0; }

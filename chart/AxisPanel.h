@@ -22,6 +22,9 @@ public:
     // The smallest (wantMin) or largest value over the series that take part in the axis,
     // on the X (isX) or the Y values; 0 when no series takes part.
     double SeriesExtent(const TCustomChartAxis *axis, bool wantMin, bool isX) const;
+    // Whether the series' values take part in the range of some automatic axis, so that a
+    // change of its points can move what the chart shows even while it is not drawn.
+    bool SeriesTakesPartInAnAxis(const TChartSeries *series) const;
     // Room the three-dimensional walls take beside an axis; none in two dimensions.
     int AxisWallSize(const TCustomChartAxis *axis) const;
     // Makes the font the canvas draws text with.
@@ -67,6 +70,10 @@ protected:
     void BeginDestroying() { destroying = true; }
 
 private:
+    // Whether the series takes part in the axis's range: attached to it, and active or with no
+    // active series feeding the axis.
+    bool TakesPart(const TChartSeries *series, const TCustomChartAxis *axis, bool isX) const;
+
     // Declared before the axes, which join it as they are constructed.
     std::vector<TCustomChartAxis *> axes;
     std::vector<TChartSeries *> seriesList;

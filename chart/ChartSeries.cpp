@@ -46,7 +46,7 @@ void TChartSeries::PointAdded(TChartSeries *sender, int valueIndex) {
         OnAfterAdd(sender, valueIndex);
     if (parentChart)
         parentChart->SeriesPointAdded(this, valueIndex);
-    if (active)
+    if (Shows())
         RequestRepaint();
 }
 
@@ -78,7 +78,7 @@ void TChartSeries::ClearPoints() {
     PointLabels.Clear();
     if (OnClearValues)
         OnClearValues(this);
-    if (active && parentChart && !parentChart->Destroying())
+    if (parentChart && !parentChart->Destroying() && Shows())
         RequestRepaint();
 }
 
@@ -87,7 +87,7 @@ void TChartSeries::DeletePoint(int valueIndex) {
         list->DeleteValueAt(valueIndex);
     PointColors.Erase(std::size_t(valueIndex));
     PointLabels.Erase(std::size_t(valueIndex));
-    if (active)
+    if (Shows())
         RequestRepaint();
 }
 
@@ -149,6 +149,10 @@ void TChartSeries::FindShownRange() {
     if (!KeepPointBeyondEnd && XValues.ValueAt(last) > high)
         --last;
     LastShown = last;
+}
+
+bool TChartSeries::Shows() const {
+    return active || (parentChart && parentChart->SeriesTakesPartInAnAxis(this));
 }
 
 void TChartSeries::RequestRepaint() {

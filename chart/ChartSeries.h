@@ -75,6 +75,9 @@ public:
     // Sets FirstShown and LastShown to the points that fall in the horizontal axis's range.
     void FindShownRange();
     // Asks the parent chart to repaint on its next paint.
+    // Whether the points show in the picture: drawn while active, and even while not, setting
+    // the range of an axis that no active series feeds.
+    bool Shows() const;
     void RequestRepaint();
 
     TColor SeriesColor() const { return seriesColor; }

@@ -1,6 +1,7 @@
 #include "Chart.h"
 
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <stdexcept>
@@ -331,5 +332,29 @@ TEST_F(SeriesValuesTest, ShownRangeIsTheSameBisectedOrWalked) {
                     << low << " " << high << " " << keep << " " << disorder;
             }
         }
+    }
+}
+
+TEST_F(SeriesValuesTest, AnInactiveSeriesThatSetsAnAxisRangeRepaintsWhenItsPointsChange) {
+    // The only series feeds the axes; inactive, it is not drawn, but its values still set the
+    // automatic ranges, so the labels change with its points.
+    chart.resize(400, 250);
+    series->AddPointXY(0, 0, QString(), AutoColor);
+    series->AddPointXY(1, 1, QString(), AutoColor);
+    series->SetActive(false);
+    const struct {
+        const char *change;
+        std::function<void()> make;
+    } changes[] = {
+        {"add", [&] { series->AddPointXY(2, -0.472, QString(), AutoColor); }},
+        {"delete", [&] { series->DeletePoint(0); }},
+        {"clear", [&] { series->ClearPoints(); }},
+    };
+    for (const auto &change : changes) {
+        SCOPED_TRACE(change.change);
+        chart.grab(); // the screen is up to date
+        ASSERT_FALSE(chart.Canvas.NeedsRedraw());
+        change.make();
+        EXPECT_TRUE(chart.Canvas.NeedsRedraw()) << "the screen keeps the old picture";
     }
 }
