@@ -116,21 +116,40 @@ void TCustomAxisPanel::LayoutAxes() {
     for (TCustomChartAxis *axis : axes)
         axis->UpdateRange();
     UpdatePlotSize();
-    TRect work = PlotRect;
-    for (std::size_t i = 0; i < axes.size(); ++i) {
-        if (!AxisShown(axes[i]))
-            continue;
-        TRect r = work;
-        axes[i]->ReserveRoom(r, i < 5);
-        const TRect overlap{std::max(r.Left, work.Left), std::max(r.Top, work.Top),
-                            std::min(r.Right, work.Right), std::min(r.Bottom, work.Bottom)};
-        if (overlap.Left < overlap.Right && overlap.Top < overlap.Bottom)
-            work = overlap;
+    const TRect available = PlotRect;
+    // The room an axis's labels take depends on their step, which is chosen for the axis's
+    // length in pixels, which depends on that room. The labels are measured for the length the
+    // axis had before; when the length comes out different (on a first paint, or after a
+    // change), the axes are laid out again with it, so that no picture depends on the one
+    // before. A few rounds settle it.
+    constexpr int rounds = 4;
+    for (int round = 0; round < rounds; ++round) {
+        std::vector<int> measuredFor;
+        for (const TCustomChartAxis *axis : axes)
+            measuredFor.push_back(axis->PixelSize());
+        PlotRect = available;
+        UpdatePlotSize();
+        TRect work = PlotRect;
+        for (std::size_t i = 0; i < axes.size(); ++i) {
+            if (!AxisShown(axes[i]))
+                continue;
+            TRect r = work;
+            axes[i]->ReserveRoom(r, i < 5);
+            const TRect overlap{std::max(r.Left, work.Left), std::max(r.Top, work.Top),
+                                std::min(r.Right, work.Right), std::min(r.Bottom, work.Bottom)};
+            if (overlap.Left < overlap.Right && overlap.Top < overlap.Bottom)
+                work = overlap;
+        }
+        PlotRect = work;
+        UpdatePlotSize();
+        bool settled = true;
+        for (std::size_t i = 0; i < axes.size(); ++i) {
+            axes[i]->CalcPixelRange();
+            settled = settled && axes[i]->PixelSize() == measuredFor[i];
+        }
+        if (settled)
+            break;
     }
-    PlotRect = work;
-    UpdatePlotSize();
-    for (TCustomChartAxis *axis : axes)
-        axis->CalcPixelRange();
 }
 
 void TCustomAxisPanel::ApplySeriesMargins() {

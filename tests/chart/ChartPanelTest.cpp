@@ -1,5 +1,6 @@
 #include "Chart.h"
 
+#include <QImage>
 #include <QPalette>
 #include <functional>
 #include <gtest/gtest.h>
@@ -275,3 +276,40 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TitleBox{"FramedOdd", true, true}, TitleBox{"FramedEven", true, false},
                       TitleBox{"FilledOdd", false, true}, TitleBox{"FilledEven", false, false}),
     [](const ::testing::TestParamInfo<TitleBox> &info) { return info.param.name; });
+
+TEST(ChartFirstPaintTest, TheFirstPaintShowsWhatEveryLaterPaintShows) {
+    // The labels' room is measured for the axis's length; a chart painted for the first time
+    // knows no earlier length.
+    const struct {
+        const char *name;
+        std::function<void(TChart &, TFastLineSeries &)> setUp;
+    } cases[] = {
+        {"wide values",
+         [](TChart &, TFastLineSeries &series) {
+             series.AddPointXY(0, -5, QString(), AutoColor);
+             series.AddPointXY(1, 1999995, QString(), AutoColor);
+         }},
+        {"bottom labels turned",
+         [](TChart &chart, TFastLineSeries &series) {
+             chart.BottomAxis.SetLabelsAngle(90);
+             for (int x = 0; x <= 20; ++x)
+                 series.AddPointXY(x * 123.457, x % 7, QString(), AutoColor);
+         }},
+        {"tiny range",
+         [](TChart &, TFastLineSeries &series) {
+             series.AddPointXY(1, 1, QString(), AutoColor);
+             series.AddPointXY(1 + 1e-9, 1 + 1e-9, QString(), AutoColor);
+         }},
+    };
+    for (const auto &shape : cases) {
+        SCOPED_TRACE(shape.name);
+        TChart chart;
+        chart.resize(400, 250);
+        shape.setUp(chart, *chart.AddFastLineSeries());
+        const QImage first = chart.grab().toImage();
+        for (int paint = 2; paint <= 3; ++paint) {
+            chart.Invalidate();
+            EXPECT_EQ(chart.grab().toImage(), first) << "paint " << paint << " differs";
+        }
+    }
+}
