@@ -218,5 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WheelTurns{"SevenEighthsOfANotch", {15, 15, 15, 15, 15, 15, 15}, 0, 0},
                       WheelTurns{"BackAndForth", {60, -30, 90}, -1, 1},
                       WheelTurns{"ThreeNotchesAtOnce", {-360}, 3, 1},
+                      // What is left after whole notches counts towards the next.
+                      WheelTurns{"ThreeNotchesInFourTurns", {-90, -90, -90, -90}, 3, 3},
                       WheelTurns{"AThousandNotchesAndAPartTurnedBack", {-120007, 7}, 1000, 1}),
     [](const ::testing::TestParamInfo<WheelTurns> &info) { return info.param.name; });
