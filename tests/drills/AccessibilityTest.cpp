@@ -83,6 +83,20 @@ void PressByAction(QAbstractButton *button) {
 
 } // namespace
 
+TEST_F(DrillTest, EveryActionABitCellOffersFlipsItExactlyOnce) {
+    Panel *cell = window.THFr1->H2Pnl;
+    QAccessibleInterface *bit = Of(cell);
+    const QStringList actions = bit->actionInterface()->actionNames();
+    ASSERT_FALSE(actions.isEmpty());
+    for (const QString &action : actions) {
+        SCOPED_TRACE(action.toStdString());
+        const bool before = bit->state().checked;
+        Do(cell, action);
+        EXPECT_NE(bit->state().checked, before);
+        EXPECT_EQ(cell->Tag, before ? 0 : 1);
+    }
+}
+
 TEST_F(DrillTest, AScreenReaderDoesTheTimedDrillAndReadsItsTimeWithoutMouseOrKeys) {
     EXPECT_EQ(Of(&window)->role(), QAccessible::Window);
     EXPECT_EQ(Of(&window)->text(QAccessible::Name), "Radixtrek");
