@@ -1,10 +1,9 @@
 #include "FrameMargins.h"
 
 #include <QWidget>
+#include <QWindow>
 
 QMargins KnownFrameMargins(const QWidget *window) {
-    const QRect frame = window->frameGeometry();
-    const QRect client = window->geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const QWindow *handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
 }

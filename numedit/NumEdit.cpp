@@ -46,7 +46,7 @@ KeyMeaning MeaningOf(const QKeyEvent *event) {
     const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
     const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
     if (key == Qt::Key_Backspace) {
-        if (alt) // the field's undo and redo keys
+        if (alt) // edits, never types; the field's own undo and redo keys are taken before
             return {KeyMeaning::EditingKey};
         return {KeyMeaning::Character, control ? Delete : Backspace};
     }
@@ -104,8 +104,8 @@ const FieldKey *FieldKeyOf(const QKeyEvent *event) {
 // is often a Ctrl+letter that the filter drops. It names the field's own key instead, or none.
 void NameFieldKey(QAction *action) {
     QString label = action->text();
-    label.truncate(label.indexOf(QLatin1Char('\t')) < 0 ? label.size()
-                                                        : label.indexOf(QLatin1Char('\t')));
+    if (const qsizetype tab = label.indexOf(QLatin1Char('\t')); tab >= 0)
+        label.truncate(tab);
     for (const FieldKey &key : FieldKeys) {
         if (label == QLineEdit::tr(key.item)) {
             // Key names as printed on the keys, as menus usually show them.
