@@ -119,9 +119,15 @@ void TCustomAxisPanel::LayoutAxes() {
     const TRect available = PlotRect;
     // The room an axis's labels take depends on their step, which is chosen for the axis's
     // length in pixels, which depends on that room. The labels are measured for the length the
-    // axis had before; when the length comes out different (on a first paint, or after a
-    // change), the axes are laid out again with it, so that no picture depends on the one
-    // before. A few rounds settle it.
+    // axis had in the round before; when the length comes out different, the axes are laid out
+    // again with it. A few rounds settle it. Every paint starts from no length, as the first
+    // paint of a chart does: where the rounds do not settle, or could settle on more than one
+    // length, a start from the last paint's length would make the picture depend on that paint.
+    for (TCustomChartAxis *axis : axes) {
+        TAxisMap map = axis->Map();
+        map.PixelStart = map.PixelEnd = 0;
+        axis->SetMap(map);
+    }
     constexpr int rounds = 4;
     for (int round = 0; round < rounds; ++round) {
         std::vector<int> measuredFor;
