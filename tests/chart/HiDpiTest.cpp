@@ -233,3 +233,34 @@ TEST_F(HiDpiChartTest, ANewRatioReallocatesThePicture) {
     EXPECT_EQ(chart.Canvas.Bitmap()->devicePixelRatio(), 1.0);
     EXPECT_EQ(Differences(shown, PaintedAt(1)), 0);
 }
+
+TEST(HiDpiText, PointSizedTextFollowsTheResolutionOfEachTarget) {
+    // Painted straight onto the target, a point-sized title is as many pixels high as the
+    // target's resolution makes it: each paint as a chart painting only that target draws it.
+    const auto setUp = [](TChart &chart) {
+        chart.resize(300, 150);
+        chart.SetView3D(false);
+        chart.Legend.SetVisible(false);
+        chart.Canvas.UseBuffer(false);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSize(10);
+        chart.Title.Font.SetFont(font);
+        chart.Title.SetText({QStringLiteral("演習 Wg")});
+    };
+    const auto paint = [](TChart &chart, int dotsPerInch) {
+        QImage image(chart.size(), QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));
+        image.setDotsPerMeterY(qRound(dotsPerInch / 0.0254));
+        image.fill(Qt::white);
+        chart.PaintTo(&image, TRect{0, 0, chart.width(), chart.height()});
+        return image;
+    };
+    TChart chart;
+    setUp(chart);
+    for (const int dotsPerInch : {96, 192, 96, 144}) {
+        SCOPED_TRACE(dotsPerInch);
+        TChart fresh;
+        setUp(fresh);
+        EXPECT_EQ(Differences(paint(chart, dotsPerInch), paint(fresh, dotsPerInch)), 0);
+    }
+}
