@@ -4,9 +4,11 @@
 #include "AutoLabel.h"
 #include "DecHexFr.h"
 #include "DrillSteps.h"
+#include "DrillTexts.h"
 #include "RandomSource.h"
 #include "TagButton.h"
 
+#include <QLabel>
 #include <QTabWidget>
 
 namespace {
@@ -42,11 +44,23 @@ void TMainF::ExamBtn2Click() {
         ShowDrillRunning(ExamBtn2, true);
         // The conversion methods help with this drill.
         PgControl1->setCurrentWidget(Find<QWidget>("TabSheet3"));
+        Announce({DrillTexts::Started(DrillTexts::Drill), DrillTexts::ItemCount(DHFrs.size()),
+                  DrillTexts::PageShown(ShownExplanation()),
+                  DrillTexts::ButtonNow(DrillTexts::DrillFinish)});
         return;
     }
 
     const bool allCorrect = JudgeEveryFrame(DHFrs, DecHexAns);
     ShowVerdict(AlarmLbl2, allCorrect);
-    if (allCorrect)
+    if (allCorrect) {
         ShowDrillRunning(ExamBtn2, false);
+        Announce({DrillTexts::AllRight, DrillTexts::Finished(DrillTexts::Drill),
+                  DrillTexts::ButtonNow(DrillTexts::DrillStart)});
+        return;
+    }
+    QStringList questions;
+    for (std::size_t i : WrongFrames(DHFrs, DecHexAns))
+        questions << DHFrs[i]->QuesionLbl->text();
+    Announce({DrillTexts::KeepGoing, DrillTexts::WrongItems(questions),
+              DrillTexts::ButtonNow(DrillTexts::DrillFinish)});
 }

@@ -4,6 +4,7 @@
 #include "OneBasedArray.h"
 
 #include <cstdint>
+#include <vector>
 
 class AutoLabel;
 class TagButton;
@@ -28,6 +29,17 @@ bool JudgeEveryFrame(const OneBasedArray<Frame *, N> &frames,
         frames[i]->ShowJudgement(correct);
     }
     return allCorrect;
+}
+
+// The numbers of the frames whose answer is not the value they asked.
+template <typename Frame, std::size_t N>
+std::vector<std::size_t> WrongFrames(const OneBasedArray<Frame *, N> &frames,
+                                     const OneBasedArray<std::int32_t, N> &asked) {
+    std::vector<std::size_t> wrong;
+    for (std::size_t i = 1; i <= N; ++i)
+        if (frames[i]->GetAnswer() != asked[i])
+            wrong.push_back(i);
+    return wrong;
 }
 
 // Green congratulations when every item is right, red encouragement otherwise; screen readers

@@ -5,6 +5,7 @@
 #include "DrillSteps.h"
 #include "DrillTime.h"
 #include "HexFr.h"
+#include "Panel.h"
 #include "ProgressChart.h"
 #include "RandomSource.h"
 #include "TagButton.h"
@@ -18,9 +19,15 @@ void TMainF::ExBtnClick() {
         THFr1->SetQuestion(ExAns);
         ShowDrillRunning(ExBtn, true, DrillTexts::ExampleStart, DrillTexts::ExampleFinish);
         ShowNumberTable();
+        Announce({DrillTexts::Started(DrillTexts::Example), THFr1->HexPnl->accessibleName(),
+                  DrillTexts::PageShown(ShownExplanation()),
+                  DrillTexts::ButtonNow(DrillTexts::ExampleFinish)});
     } else {
-        THFr1->ShowJudgement(THFr1->GetAnswer() == ExAns);
+        const bool correct = THFr1->GetAnswer() == ExAns;
+        THFr1->ShowJudgement(correct);
         ShowDrillRunning(ExBtn, false, DrillTexts::ExampleStart, DrillTexts::ExampleFinish);
+        Announce({DrillTexts::Finished(DrillTexts::Example), DrillTexts::Judgement(correct),
+                  DrillTexts::ButtonNow(DrillTexts::ExampleStart)});
     }
 }
 
@@ -38,6 +45,9 @@ void TMainF::ExamBtnClick() {
         steadyStart = clock.SteadyNow();
         TimeLbl->SetCaption(QString());
         ShowNumberTable();
+        Announce({DrillTexts::Started(DrillTexts::Drill), DrillTexts::ItemCount(HFrs.size()),
+                  DrillTexts::PageShown(ShownExplanation()),
+                  DrillTexts::ButtonNow(DrillTexts::DrillFinish)});
         return;
     }
 
@@ -51,22 +61,33 @@ void TMainF::ExamBtnClick() {
 
     if (!JudgeEveryFrame(HFrs, HexAns)) {
         ShowVerdict(AlarmLbl, false);
+        QStringList digits;
+        for (std::size_t i : WrongFrames(HFrs, HexAns))
+            digits << HFrs[i]->HexPnl->Caption();
+        Announce({DrillTexts::KeepGoing, DrillTexts::DrillTime(TimeLbl->text()),
+                  DrillTexts::WrongItems(digits), DrillTexts::ButtonNow(DrillTexts::DrillFinish)});
         return;
     }
+    QStringList records;
     if (MaxTime == 0 || MaxTime > elapsed) {
         MaxTime = elapsed;
         MaxLbl->SetCaption(FormatDrillTime(MaxTime));
         Max2Lbl->SetCaption(FormatDrillTime(MaxTime));
+        records << DrillTexts::NewFastest(FormatDrillTime(MaxTime));
     }
     if (MinTime == 0 || MinTime < elapsed) {
         MinTime = elapsed;
         Min2Lbl->SetCaption(FormatDrillTime(MinTime));
+        records << DrillTexts::NewSlowest(FormatDrillTime(MinTime));
     }
     ShowVerdict(AlarmLbl, true);
     ShowDrillRunning(ExamBtn, false);
     ++ExamCount;
     AddProgressPoint(*Series1, ExamCount, elapsed);
     DescribeProgress();
+    Announce(QStringList{DrillTexts::AllRight, DrillTexts::DrillTime(TimeLbl->text())} + records +
+             QStringList{DrillTexts::Finished(DrillTexts::Drill),
+                         DrillTexts::ButtonNow(DrillTexts::DrillStart)});
 }
 
 void TMainF::ShowNumberTable() {

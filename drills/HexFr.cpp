@@ -1,5 +1,6 @@
 #include "HexFr.h"
 
+#include "Announcer.h"
 #include "Colours.h"
 #include "DrillTexts.h"
 #include "Fonts.h"
@@ -29,14 +30,19 @@ THFr::THFr(QWidget *parent, int panelLeft) : QWidget(parent) {
 
 void THFr::NameCells() {
     // What a screen reader says for each cell: the digit asked and the bit's weight.
+    // Each change is an event that screen readers work through, so only changes are made.
+    const auto rename = [](Panel *cell, const QString &name) {
+        if (cell->accessibleName() != name)
+            cell->setAccessibleName(name);
+        if (!cell->accessibleDescription().isEmpty())
+            cell->setAccessibleDescription(QString());
+    };
     const QString digit = HexPnl->Caption();
-    HexPnl->setAccessibleName(QStringLiteral("16進 %1").arg(digit));
+    rename(HexPnl, QStringLiteral("16進 %1").arg(digit));
     const std::array<std::pair<Panel *, int>, 4> bits{
         {{H3Pnl, 8}, {H2Pnl, 4}, {H1Pnl, 2}, {H0Pnl, 1}}};
-    for (auto [cell, weight] : bits) {
-        cell->setAccessibleName(QStringLiteral("16進 %1 の %2 の位").arg(digit).arg(weight));
-        cell->setAccessibleDescription(QString());
-    }
+    for (auto [cell, weight] : bits)
+        rename(cell, QStringLiteral("16進 %1 の %2 の位").arg(digit).arg(weight));
 }
 
 Panel *THFr::MakeCell(const char *name, int left) {
@@ -52,13 +58,16 @@ Panel *THFr::MakeCell(const char *name, int left) {
 void THFr::SetQuestion(std::int32_t value) {
     HexPnl->SetCaption(QString::number(value & 15, 16).toUpper());
     const std::array<Panel *, 4> bits{H0Pnl, H1Pnl, H2Pnl, H3Pnl};
-    for (Panel *cell : bits) {
-        cell->Tag = 0;
-        cell->SetColor(cell->palette().color(QPalette::Button));
+    std::array<bool, 4> cleared{};
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        cleared[i] = bits[i]->Tag != 0;
+        bits[i]->Tag = 0;
+        bits[i]->SetColor(bits[i]->palette().color(QPalette::Button));
     }
-    for (Panel *cell : bits) {
-        cell->SetCaption(QString::number(cell->Tag));
-        cell->AnnounceChecked();
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        bits[i]->SetCaption(QString::number(bits[i]->Tag));
+        if (cleared[i])
+            bits[i]->AnnounceChecked();
     }
     NameCells();
 }
@@ -72,7 +81,8 @@ void THFr::ShowJudgement(bool correct) {
     for (Panel *cell : {H0Pnl, H1Pnl, H2Pnl, H3Pnl}) {
         cell->SetColor(color);
         // The colour is not the only sign of the judgement.
-        cell->setAccessibleDescription(DrillTexts::Judgement(correct));
+        if (cell->accessibleDescription() != DrillTexts::Judgement(correct))
+            cell->setAccessibleDescription(DrillTexts::Judgement(correct));
     }
 }
 
@@ -80,4 +90,7 @@ void THFr::H3PnlClick(Panel *sender) {
     sender->Tag = sender->Tag == 0 ? 1 : 0;
     sender->SetCaption(QString::number(sender->Tag));
     sender->AnnounceChecked();
+    // Screen readers leave the state of a cell without the focus unspoken.
+    if (Announcer *announcer = Announcer::Of(this))
+        announcer->Announce(sender->accessibleName() + QStringLiteral(" ") + sender->Caption());
 }

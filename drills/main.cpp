@@ -1,12 +1,16 @@
 #include "main.h"
 
 #include "AccessibleFactory.h"
+#include "Announcer.h"
 #include "AutoLabel.h"
 #include "DecHexFr.h"
+#include "DrillTexts.h"
 #include "HexFr.h"
 #include "MainWindowLayout.h"
 #include "NumEdit.h"
+#include "PageTurnAccessibility.h"
 #include "ProgressChart.h"
+#include "ReviewKeys.h"
 #include "TagButton.h"
 #include "WidgetBuilder.h"
 
@@ -46,7 +50,7 @@ QWidget *MakeCustomWidget(const WidgetRow &row, QWidget *parent) {
 TMainF::TMainF(const Clock &clock, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock(clock), placement(this, [] {
+      clock(clock), announcer(new Announcer(this)), placement(this, [] {
           const QScreen *screen = QGuiApplication::primaryScreen();
           return screen ? screen->geometry() : QRect();
       }) {
@@ -75,6 +79,10 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
     Chart1 = graph.Chart;
     Series1 = graph.Series;
 
+    new ReviewKeyFilter(this);
+    ReportPageTurns(PgControl1);
+    ReportPageTurns(PgControl2);
+
     connect(ExBtn, &QPushButton::clicked, this, &TMainF::ExBtnClick);
     connect(ExamBtn, &QPushButton::clicked, this, &TMainF::ExamBtnClick);
     connect(ExamBtn2, &QPushButton::clicked, this, &TMainF::ExamBtn2Click);
@@ -95,6 +103,12 @@ void TMainF::FormCreate() {
     PgControl1->setCurrentWidget(Find<QWidget>("TabSheet2"));
     PgControl2->setCurrentWidget(Find<QWidget>("TabSheet4"));
     DescribeProgress();
+}
+
+QString TMainF::ShownExplanation() const { return PgControl1->tabText(PgControl1->currentIndex()); }
+
+void TMainF::Announce(const QStringList &sentences) {
+    announcer->Announce(DrillTexts::Sentences(sentences));
 }
 
 void TMainF::DescribeProgress() { SummariseProgress(*Chart1, ExamCount, MaxTime, MinTime); }

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 
+class Announcer;
 class AutoLabel;
 class QDialog;
 class QTabWidget;
@@ -51,6 +52,10 @@ protected:
     void DescribeProgress();
     // Turns the explanations to the table of 0 to 15.
     void ShowNumberTable();
+    // The title of the explanation page shown.
+    QString ShownExplanation() const;
+    // Tells screen readers what a press changed, in sentences.
+    void Announce(const QStringList &sentences);
     // Shows the version dialog on a right-button press; other buttons do nothing.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
     void mousePressEvent(QMouseEvent *event) override;
@@ -77,6 +82,7 @@ private:
     }
 
     const Clock &clock;
+    Announcer *announcer;
     // When the running drill started, on the clock that never jumps.
     std::chrono::steady_clock::time_point steadyStart{};
     QDialog *versionDialog = nullptr;
