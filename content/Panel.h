@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QWidget>
 
 // A flat panel with a centred caption, a background colour, an optional single-pixel border,
@@ -20,7 +21,7 @@ public:
     int Tag = 0;
 
     // A panel that stands for an on/off choice held in its tag: screen readers find a check
-    // box, checked while the tag is not 0, that they can press like a click.
+    // box, checked while the tag is not 0, that they can toggle like a click.
     bool Checkable() const { return checkable; }
     void SetCheckable(bool on) { checkable = on; }
     // Tells screen readers that the tag of a checkable panel has changed.
@@ -30,18 +31,21 @@ public:
     void Click() { emit Clicked(this); }
 
 signals:
-    // A left-button press and release, both on the panel.
+    // A left-button press and release, both on the panel. The second press of a double click
+    // starts no click: a double click is one click, as with the system's own panels.
     void Clicked(Panel *sender);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QString caption;
     QColor color;
     bool singleBorder = false;
     bool pressed = false;
+    QElapsedTimer lastClick; // when the last click or double click of the mouse was handled
     bool checkable = false;
 };

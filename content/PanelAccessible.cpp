@@ -8,8 +8,10 @@
 namespace {
 
 // A panel as text whose value is its caption or, when checkable, as a check box that a screen
-// reader can press like a click: the frame it sits in takes no keyboard focus, so this is the
-// only way to it without a mouse.
+// reader can toggle like a click: the frame it sits in takes no keyboard focus, so this is the
+// only way to it without a mouse. Like a stock check box it offers one action: a screen reader
+// that tries one action after another when a click seems to fail would otherwise flip the bit
+// once for each.
 class PanelAccessible : public QAccessibleWidget {
 public:
     // The role follows the panel's setting when asked, not when the interface was made.
@@ -35,13 +37,13 @@ public:
     QStringList actionNames() const override {
         if (!Cell()->Checkable())
             return QAccessibleWidget::actionNames();
-        return QStringList{toggleAction(), pressAction()} + QAccessibleWidget::actionNames();
+        return QStringList{toggleAction()};
     }
     void doAction(const QString &action) override {
-        if (Cell()->Checkable() && (action == toggleAction() || action == pressAction()))
-            Cell()->Click();
-        else
+        if (!Cell()->Checkable())
             QAccessibleWidget::doAction(action);
+        else if (action == toggleAction())
+            Cell()->Click();
     }
 
 private:
