@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <QWindow>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -35,12 +36,17 @@ public:
     }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override {
-        const std::optional<TChartPointRef> point = Point();
-        if (!point)
+        if (!Point())
             return QRect();
-        // A small square around the point's pixel, as shown at the last paint.
-        const QPoint at(point->Series->PointX(point->Index), point->Series->PointY(point->Index));
-        return QRect(chart->mapToGlobal(at) - QPoint(2, 2), QSize(5, 5));
+        // The items stand as lines of text over the chart, top to bottom in list order, so that
+        // a screen reader reviewing the screen line by line reads each one. They share the
+        // chart's height once there are more than fit at a line's height each.
+        constexpr int lineHeight = 16;
+        const QRect area = chart->rect().adjusted(4, 4, -4, -4);
+        const int count = TChartPoints(*chart).Count();
+        const int height = std::max(1, std::min(lineHeight, area.height() / std::max(1, count)));
+        const QRect line(area.left(), area.top() + position * height, area.width(), height);
+        return QRect(chart->mapToGlobal(line.topLeft()), line.size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {

@@ -2,6 +2,7 @@
 
 #include "AlertLabelAccessible.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <algorithm>
 #include <utility>
@@ -12,8 +13,15 @@ AutoLabel::AutoLabel(QWidget *parent, Qt::Alignment anchor) : QLabel(parent), an
 }
 
 void AutoLabel::SetCaption(const QString &text) {
+    const bool appears = text.isEmpty() != this->text().isEmpty();
     setText(text);
     FitWhenShown();
+    // An empty message line is hidden from screen readers; tell them when it comes and goes.
+    if (alert && appears && isVisible() && QAccessible::isActive()) {
+        QAccessibleEvent event(this,
+                               text.isEmpty() ? QAccessible::ObjectHide : QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void AutoLabel::SqueezeInto(int layoutWidth) {
