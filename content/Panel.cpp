@@ -3,10 +3,8 @@
 #include "PanelAccessible.h"
 
 #include <QAccessible>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleHints>
 
 Panel::Panel(QWidget *parent) : QWidget(parent), color(palette().color(QPalette::Button)) {
     InstallPanelAccessibility();
@@ -67,22 +65,11 @@ void Panel::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton)
         pressed = false;
     event->accept();
-    if (!click)
-        return;
-    // A screen reader that clicks for the learner may click twice at one spot when it takes the
-    // first click for a failure, the two arriving here together even when the display server
-    // stamped them too far apart to count as a double click. While a screen reader runs, two
-    // clicks handled within the double-click time are one double click.
-    const bool secondHalf =
-        QAccessible::isActive() && lastClick.isValid() &&
-        lastClick.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
-    lastClick.start();
-    if (!secondHalf)
+    if (click)
         Click();
 }
 
 void Panel::mouseDoubleClickEvent(QMouseEvent *event) {
     // The second press of a double click: its release clicks nothing.
-    lastClick.start();
     event->accept();
 }

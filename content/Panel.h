@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QElapsedTimer>
 #include <QWidget>
 
 // A flat panel with a centred caption, a background colour, an optional single-pixel border,
@@ -46,6 +45,5 @@ private:
     QColor color;
     bool singleBorder = false;
     bool pressed = false;
-    QElapsedTimer lastClick; // when the last click or double click of the mouse was handled
     bool checkable = false;
 };

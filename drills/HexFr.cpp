@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "Panel.h"
 
+#include <QAccessible>
 #include <array>
 
 THFr::THFr(QWidget *parent, int panelLeft) : QWidget(parent) {
@@ -87,10 +88,25 @@ void THFr::ShowJudgement(bool correct) {
 }
 
 void THFr::H3PnlClick(Panel *sender) {
+    Announcer *announcer = Announcer::Of(this);
+    if (announcer && IsRepeatedClick(sender, *announcer))
+        return;
     sender->Tag = sender->Tag == 0 ? 1 : 0;
     sender->SetCaption(QString::number(sender->Tag));
     sender->AnnounceChecked();
     // Screen readers leave the state of a cell without the focus unspoken.
-    if (Announcer *announcer = Announcer::Of(this))
+    if (announcer)
         announcer->Announce(sender->accessibleName() + QStringLiteral(" ") + sender->Caption());
+}
+
+bool THFr::IsRepeatedClick(const Panel *cell, const Announcer &announcer) {
+    // A screen reader that clicks for the learner takes its first click for a failure now and
+    // then and clicks the cell once more, up to two seconds later. A click the learner asked for
+    // comes after the screen reader has read out what the last one did.
+    constexpr qint64 retryMilliseconds = 2000;
+    const bool repeated = QAccessible::isActive() && cell == lastClicked && lastClick.isValid() &&
+                          lastClick.elapsed() < retryMilliseconds && !announcer.LastSentenceRead();
+    lastClicked = cell;
+    lastClick.start();
+    return repeated;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <cstdint>
 
+class Announcer;
 class Panel;
 
 // One item of the hexadecimal-to-binary drill: a cell with a hexadecimal digit and four bit
@@ -35,4 +37,9 @@ public slots:
 private:
     Panel *MakeCell(const char *name, int left);
     void NameCells();
+    // Whether a click on cell repeats the last one for the same request of a screen reader.
+    bool IsRepeatedClick(const Panel *cell, const Announcer &announcer);
+
+    const Panel *lastClicked = nullptr;
+    QElapsedTimer lastClick;
 };
