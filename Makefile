@@ -11,7 +11,7 @@ FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-atspi test-ime test-wm package test-package test-sanitize fuzz bench \
+.PHONY: all deps configure build run test test-atspi test-ime test-wm test-orca package test-package test-sanitize fuzz bench \
         windows test-windows \
         screenshots clean
 
@@ -49,6 +49,13 @@ test-ime: build
 test-wm: build
 	@tools/install-deps.sh xvfb xauth openbox xdotool wmctrl x11-utils
 	@tools/wm-test.sh $(BUILD_DIR)/app/radixtrek
+
+# A blind learner's session with the Orca screen reader on openbox, driven by real key presses
+# and judged by what Orca says; Orca's debug logs stay in $(BUILD_DIR)/orca-logs/.
+test-orca: build
+	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth openbox xdotool x11-utils \
+	    orca speech-dispatcher speech-dispatcher-espeak-ng
+	@tools/orca-test.sh $(BUILD_DIR)/app/radixtrek $(BUILD_DIR)/orca-logs
 
 # The Debian package $(BUILD_DIR)/radixtrek_<version>_<arch>.deb, made by CPack from the normal
 # build; dpkg-shlibdeps (dpkg-dev) works out its library dependencies.
