@@ -24,6 +24,12 @@ void AutoLabel::SetCaption(const QString &text) {
     }
 }
 
+void AutoLabel::RaiseAlert() {
+    QAccessibleEvent event(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+    emit AlertRaised();
+}
+
 void AutoLabel::SqueezeInto(int layoutWidth) {
     squeezeWidth = layoutWidth;
     FitWhenShown();

@@ -27,6 +27,12 @@ public:
     // A message line: screen readers take it for an alert and speak its text when it changes.
     bool IsAlert() const { return alert; }
     void SetAlert(bool on) { alert = on; }
+    // Tells screen readers that the message line says something new.
+    void RaiseAlert();
+
+signals:
+    // After every alert raised, for whoever follows the line's messages.
+    void AlertRaised();
 
 protected:
     bool event(QEvent *event) override;

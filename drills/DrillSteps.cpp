@@ -4,8 +4,6 @@
 #include "Colours.h"
 #include "TagButton.h"
 
-#include <QAccessible>
-
 void ShowDrillRunning(TagButton *button, bool running, const QString &startCaption,
                       const QString &finishCaption) {
     button->Tag = running ? 1 : 0;
@@ -15,6 +13,5 @@ void ShowDrillRunning(TagButton *button, bool running, const QString &startCapti
 void ShowVerdict(AutoLabel *label, bool allCorrect) {
     label->SetFontColor(allCorrect ? RightColour : WrongColour);
     label->SetCaption(allCorrect ? DrillTexts::AllRight : DrillTexts::KeepGoing);
-    QAccessibleEvent alert(label, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    label->RaiseAlert();
 }

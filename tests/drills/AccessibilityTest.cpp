@@ -1,4 +1,5 @@
 // What a screen reader finds: names for every control, and judgements in words, not colour only.
+#include "Announcer.h"
 #include "AutoLabel.h"
 #include "Chart.h"
 #include "DecHexFr.h"
@@ -137,4 +138,49 @@ TEST_F(DrillTest, AScreenReaderDoesTheTimedDrillAndReadsItsTimeWithoutMouseOrKey
     RunDrill(std::chrono::milliseconds(61'000));
     ASSERT_EQ(graph->childCount(), 2);
     EXPECT_EQ(graph->child(1)->text(QAccessible::Name), "2回目 01:01.000");
+}
+
+// Screen readers leave most changes away from the focus unspoken; each press and click says what
+// it changed, and each verdict is an alert.
+TEST_F(DrillTest, EveryPressSaysWhatItChangedAndEveryVerdictAlerts) {
+    const auto *announcer = window.findChild<Announcer *>();
+    ASSERT_NE(announcer, nullptr);
+    int alerts = 0;
+    QObject::connect(window.AlarmLbl, &AutoLabel::AlertRaised, [&alerts] { ++alerts; });
+    EXPECT_TRUE(Of(window.AlarmLbl)->state().invisible) << "an empty message line is not read";
+
+    const auto digit = [](int value) { return QString::number(value, 16).toUpper(); };
+    Press(window.ExBtn);
+    EXPECT_EQ(announcer->LastSentence(),
+              QString("例を開始。16進 %1。解説は 各進数の関連。ボタンは 例終了。")
+                  .arg(digit(window.ExAns)));
+    QTest::mouseClick(window.THFr1->H3Pnl, Qt::LeftButton);
+    EXPECT_EQ(announcer->LastSentence(), QString("16進 %1 の 8 の位 1").arg(digit(window.ExAns)));
+    QTest::mouseClick(window.THFr1->H3Pnl, Qt::LeftButton);
+    ClickAnswer(window.THFr1, window.ExAns);
+    Press(window.ExBtn);
+    EXPECT_EQ(announcer->LastSentence(), "例を終了。正解。ボタンは 例開始。");
+
+    Press(window.ExamBtn);
+    EXPECT_EQ(announcer->LastSentence(),
+              "演習を開始。48問。解説は 各進数の関連。ボタンは 演習終了。");
+    AnswerDrill(7);
+    clock.Advance(std::chrono::milliseconds(61'000));
+    Press(window.ExamBtn);
+    EXPECT_EQ(
+        announcer->LastSentence(),
+        QString(
+            "全問正解になるまでガンバッテ！タイム 01:01.000。不正解 1問: %1。ボタンは 演習終了。")
+            .arg(digit(window.HexAns[7])));
+    EXPECT_EQ(alerts, 1);
+    EXPECT_FALSE(Of(window.AlarmLbl)->state().invisible);
+
+    QTest::mouseClick(window.HFrs[7]->H0Pnl, Qt::LeftButton);
+    clock.Advance(std::chrono::milliseconds(1'000));
+    Press(window.ExamBtn);
+    EXPECT_EQ(
+        announcer->LastSentence(),
+        "全問正解オメデトウ！タイム 01:02.000。最速タイム更新 01:02.000。最低タイム更新 01:02.000。"
+        "演習を終了。ボタンは 演習開始。");
+    EXPECT_EQ(alerts, 2);
 }
