@@ -4,9 +4,9 @@
 #include "ChartAxis.h"
 #include "StoreChanged.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <ranges>
 
 namespace {
 
@@ -129,9 +129,10 @@ void TChartSeries::FindShownRange() {
     const bool bisect = multiplier > 0 && std::isfinite(multiplier) && XValues.RawAscending();
     const auto firstNotBelow = [&](int from, int to, double bound) {
         if (bisect) {
-            const auto below = [&](int i) { return raw[i] * multiplier < bound; };
-            const std::ranges::iota_view<int, int> indices(from, to);
-            return *std::ranges::partition_point(indices, below);
+            const auto below = [multiplier](double value, double limit) {
+                return value * multiplier < limit;
+            };
+            return int(std::lower_bound(raw + from, raw + to, bound, below) - raw);
         }
         while (from < to && XValues.ValueAt(from) < bound)
             ++from;
