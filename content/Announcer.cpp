@@ -13,11 +13,9 @@ public:
         : QAccessibleWidget(announcer, QAccessible::Notification) {}
 
     QString text(QAccessible::Text kind) const override {
-        if (kind != QAccessible::Name)
-            return QAccessibleWidget::text(kind);
-        auto *announcer = static_cast<Announcer *>(widget());
-        announcer->MarkRead();
-        return announcer->LastSentence();
+        if (kind == QAccessible::Name)
+            return static_cast<Announcer *>(widget())->LastSentence();
+        return QAccessibleWidget::text(kind);
     }
     // Selected, so that its selection event counts as one a screen reader must not drop.
     QAccessible::State state() const override {
@@ -44,7 +42,6 @@ Announcer::Announcer(QWidget *window) : QWidget(window) {
 
 void Announcer::Announce(const QString &text) {
     sentence = text;
-    read = false;
     if (!QAccessible::isActive())
         return;
     // A press may change hundreds of objects at once. A screen reader that falls that far behind

@@ -14,14 +14,10 @@ public:
 
     void Announce(const QString &sentence);
     const QString &LastSentence() const { return sentence; }
-    // Whether a screen reader has read the last sentence since it was announced.
-    bool LastSentenceRead() const { return read; }
-    void MarkRead() { read = true; }
 
     // The announcer of the window that widget is in, or nullptr when it has none.
     static Announcer *Of(const QWidget *widget);
 
 private:
     QString sentence;
-    bool read = false;
 };

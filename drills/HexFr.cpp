@@ -88,24 +88,23 @@ void THFr::ShowJudgement(bool correct) {
 }
 
 void THFr::H3PnlClick(Panel *sender) {
-    Announcer *announcer = Announcer::Of(this);
-    if (announcer && IsRepeatedClick(sender, *announcer))
+    if (IsRepeatedClick(sender))
         return;
     sender->Tag = sender->Tag == 0 ? 1 : 0;
     sender->SetCaption(QString::number(sender->Tag));
     sender->AnnounceChecked();
     // Screen readers leave the state of a cell without the focus unspoken.
-    if (announcer)
+    if (Announcer *announcer = Announcer::Of(this))
         announcer->Announce(sender->accessibleName() + QStringLiteral(" ") + sender->Caption());
 }
 
-bool THFr::IsRepeatedClick(const Panel *cell, const Announcer &announcer) {
+bool THFr::IsRepeatedClick(const Panel *cell) {
     // A screen reader that clicks for the learner takes its first click for a failure now and
-    // then and clicks the cell once more, up to two seconds later. A click the learner asked for
-    // comes after the screen reader has read out what the last one did.
+    // then and clicks the same cell again, well within two seconds; a learner who wants the
+    // cell back presses again only after hearing its new value.
     constexpr qint64 retryMilliseconds = 2000;
     const bool repeated = QAccessible::isActive() && cell == lastClicked && lastClick.isValid() &&
-                          lastClick.elapsed() < retryMilliseconds && !announcer.LastSentenceRead();
+                          lastClick.elapsed() < retryMilliseconds;
     lastClicked = cell;
     lastClick.start();
     return repeated;

@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <cstdint>
 
-class Announcer;
 class Panel;
 
 // One item of the hexadecimal-to-binary drill: a cell with a hexadecimal digit and four bit
@@ -38,7 +37,7 @@ private:
     Panel *MakeCell(const char *name, int left);
     void NameCells();
     // Whether a click on cell repeats the last one for the same request of a screen reader.
-    bool IsRepeatedClick(const Panel *cell, const Announcer &announcer);
+    bool IsRepeatedClick(const Panel *cell);
 
     const Panel *lastClicked = nullptr;
     QElapsedTimer lastClick;
