@@ -163,10 +163,10 @@ template <typename W> void TRunPainter::Sloped(int x0, int y0, std::int64_t dx, 
     if (first > last)
         return;
     // The offset across of step i, and the first step with offset m or more.
-    const auto offsetOf = [&](std::int64_t i) {
+    const auto offsetOf = [span = span, length = length](std::int64_t i) {
         return std::int64_t((W(2) * i * span + length) / (W(2) * length));
     };
-    const auto firstStepOf = [&](std::int64_t m) {
+    const auto firstStepOf = [span = span, length = length](std::int64_t m) {
         if (m <= 0)
             return std::int64_t(0);
         const W numerator = (W(2) * m - 1) * length;
