@@ -324,6 +324,22 @@ TEST_F(FastLineTest, MergedDrawingSetsTheSamePixelsAsDrawingPointByPoint) {
     }
 }
 
+TEST_F(FastLineTest, MergedDrawingMatchesWhenTheLastPointAloneSpikesInItsColumn) {
+    // Many points to a column, ending inside the plot where its last column shows (at the
+    // edge the frame hides it). Only the last point leaves the flat row, up or down, so the
+    // rows drawn in the last column depend on that point alone.
+    chart.BottomAxis.SetRange(0, 4);
+    for (const double spike : {Minute, -Minute}) {
+        series->ClearPoints();
+        for (int i = 0; i <= 8000; ++i)
+            Add(1 + i / 4000.0, i < 8000 ? 2 * Minute : 2 * Minute + spike);
+        series->MergeColumns = true;
+        const QImage merged = Picture();
+        series->MergeColumns = false;
+        EXPECT_EQ(merged, Picture()) << spike / Minute;
+    }
+}
+
 TEST_F(FastLineTest, MergedDrawingMatchesAlongTheEdgesOfTheTarget) {
     // Values are pixels here: x = column, y = -row.
     const TAxisMap columns{.WorkMin = 0, .WorkMax = 1, .PixelStart = 0, .PixelEnd = 1};
