@@ -166,8 +166,10 @@ def main(program, prefs, logs):
         # the drill's second line that asks for a 1 somewhere.
         lines = []
         left_wrong = None
+        table_rows = 0  # of the number table, the page the example turned to
         while sum(len(digits) for digits in lines) < 48:
             line = learner.review("KP_Prior")
+            table_rows += bool(re.match(r"\d+ [0-9A-F] [01] [01] [01] [01]", line))
             if not CELL.search(line):
                 continue
             row = len(lines)
@@ -179,6 +181,7 @@ def main(program, prefs, logs):
                 return bit_set(d, w) and (left_wrong is None or left_wrong[:2] != (row, item))
             lines.append(learner.answer_line(wanted))
         wrong_row, wrong_item, wrong_digit = left_wrong
+        assert table_rows >= 10, f"the number table was not reviewable: {table_rows} rows"
         learner.leave_review()
         said = learner.press("space", expect="ガンバッテ")
         assert re.search(f"タイム {TIME}", said), said
