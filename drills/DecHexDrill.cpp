@@ -50,16 +50,16 @@ void TMainF::ExamBtn2Click() {
         return;
     }
 
-    const bool allCorrect = JudgeEveryFrame(DHFrs, DecHexAns);
-    ShowVerdict(AlarmLbl2, allCorrect);
-    if (allCorrect) {
+    const std::vector<std::size_t> wrong = JudgeEveryFrame(DHFrs, DecHexAns);
+    ShowVerdict(AlarmLbl2, wrong.empty());
+    if (wrong.empty()) {
         ShowDrillRunning(ExamBtn2, false);
         Announce({DrillTexts::AllRight, DrillTexts::Finished(DrillTexts::Drill),
                   DrillTexts::ButtonNow(DrillTexts::DrillStart)});
         return;
     }
     QStringList questions;
-    for (std::size_t i : WrongFrames(DHFrs, DecHexAns))
+    for (std::size_t i : wrong)
         questions << DHFrs[i]->QuesionLbl->text();
     Announce({DrillTexts::KeepGoing, DrillTexts::WrongItems(questions),
               DrillTexts::ButtonNow(DrillTexts::DrillFinish)});

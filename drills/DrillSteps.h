@@ -18,27 +18,18 @@ void ShowDrillRunning(TagButton *button, bool running,
                       const QString &startCaption = DrillTexts::DrillStart,
                       const QString &finishCaption = DrillTexts::DrillFinish);
 
-// Colours every frame by whether its answer is the value it asked, and tells whether all are.
+// Colours every frame by whether its answer is the value it asked, and gives the numbers of the
+// frames that are wrong; none when all are right.
 template <typename Frame, std::size_t N>
-bool JudgeEveryFrame(const OneBasedArray<Frame *, N> &frames,
-                     const OneBasedArray<std::int32_t, N> &asked) {
-    bool allCorrect = true;
+std::vector<std::size_t> JudgeEveryFrame(const OneBasedArray<Frame *, N> &frames,
+                                         const OneBasedArray<std::int32_t, N> &asked) {
+    std::vector<std::size_t> wrong;
     for (std::size_t i = 1; i <= N; ++i) {
         const bool correct = frames[i]->GetAnswer() == asked[i];
-        allCorrect = allCorrect && correct;
+        if (!correct)
+            wrong.push_back(i);
         frames[i]->ShowJudgement(correct);
     }
-    return allCorrect;
-}
-
-// The numbers of the frames whose answer is not the value they asked.
-template <typename Frame, std::size_t N>
-std::vector<std::size_t> WrongFrames(const OneBasedArray<Frame *, N> &frames,
-                                     const OneBasedArray<std::int32_t, N> &asked) {
-    std::vector<std::size_t> wrong;
-    for (std::size_t i = 1; i <= N; ++i)
-        if (frames[i]->GetAnswer() != asked[i])
-            wrong.push_back(i);
     return wrong;
 }
 

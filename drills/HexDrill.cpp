@@ -59,10 +59,11 @@ void TMainF::ExamBtnClick() {
     const double elapsed = MillisecondsToDays(steadyElapsed.count());
     TimeLbl->SetCaption(FormatDrillTime(elapsed));
 
-    if (!JudgeEveryFrame(HFrs, HexAns)) {
+    const std::vector<std::size_t> wrong = JudgeEveryFrame(HFrs, HexAns);
+    if (!wrong.empty()) {
         ShowVerdict(AlarmLbl, false);
         QStringList digits;
-        for (std::size_t i : WrongFrames(HFrs, HexAns))
+        for (std::size_t i : wrong)
             digits << HFrs[i]->HexPnl->Caption();
         Announce({DrillTexts::KeepGoing, DrillTexts::DrillTime(TimeLbl->text()),
                   DrillTexts::WrongItems(digits), DrillTexts::ButtonNow(DrillTexts::DrillFinish)});

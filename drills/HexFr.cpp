@@ -59,17 +59,15 @@ Panel *THFr::MakeCell(const char *name, int left) {
 void THFr::SetQuestion(std::int32_t value) {
     HexPnl->SetCaption(QString::number(value & 15, 16).toUpper());
     const std::array<Panel *, 4> bits{H0Pnl, H1Pnl, H2Pnl, H3Pnl};
-    std::array<bool, 4> cleared{};
-    for (std::size_t i = 0; i < bits.size(); ++i) {
-        cleared[i] = bits[i]->Tag != 0;
-        bits[i]->Tag = 0;
-        bits[i]->SetColor(bits[i]->palette().color(QPalette::Button));
+    for (Panel *cell : bits) {
+        const bool wasSet = cell->Tag != 0;
+        cell->Tag = 0;
+        cell->SetColor(cell->palette().color(QPalette::Button));
+        if (wasSet)
+            cell->AnnounceChecked();
     }
-    for (std::size_t i = 0; i < bits.size(); ++i) {
-        bits[i]->SetCaption(QString::number(bits[i]->Tag));
-        if (cleared[i])
-            bits[i]->AnnounceChecked();
-    }
+    for (Panel *cell : bits)
+        cell->SetCaption(QString::number(cell->Tag));
     NameCells();
 }
 

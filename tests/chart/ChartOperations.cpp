@@ -234,13 +234,7 @@ struct TChartState {
         QFont Font;
         int Size = 0;
     };
-    struct TRange {
-        bool Automatic = true;
-        bool AutomaticMinimum = true;
-        bool AutomaticMaximum = true;
-        double Minimum = 0;
-        double Maximum = 0;
-    };
+    using TRange = TCustomChart::TSavedScale;
     struct TAxis {
         bool Inverted = false;
         QString Format;

@@ -14,7 +14,6 @@ import os
 import re
 import subprocess
 import sys
-import time
 
 from orca_client import Orca, key
 
@@ -80,8 +79,8 @@ class Learner:
         mark = self.orca.mark()
         key("KP_Divide")
         self.clicks += 1
-        said = self.orca.wait_for(f"{cell}'s new value", mark,
-                                  lambda s: any(cell in u and ANNOUNCED_CELL.search(u) for u in s))
+        self.orca.wait_for(f"{cell}'s new value", mark,
+                           lambda s: any(cell in u and ANNOUNCED_CELL.search(u) for u in s))
         self.orca.quiet(mark, settle=0.4)
 
     def answer_line(self, wanted):
