@@ -2,13 +2,13 @@
 #include "AxisPanel.h"
 #include "ChartAxis.h"
 #include "ChartSeries.h"
+#include "DecimalText.h"
 #include "PixelRounding.h"
 #include "TextMeasurer.h"
 #include "ValueFormat.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -139,21 +139,17 @@ double TCustomChartAxis::NextNiceStep(double x) {
         return SmallestStep;
     if (std::isinf(x))
         return x;
-    std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                            std::chars_format::scientific);
-    if (error != std::errc())
+    const std::string text = ScientificText(x);
+    if (text.empty())
         return std::nextafter(x, std::numeric_limits<double>::infinity());
-    const std::string text(buffer.data(), end);
     const int exponent = std::stoi(text.substr(text.find('e') + 1));
     const char lead = text[0];
     // Mantissa 1.x gives 2, 2 ... 4.x gives 5, 5 and above gives 10.
     const std::string next = lead == '1'   ? "2e" + std::to_string(exponent)
                              : lead <= '4' ? "5e" + std::to_string(exponent)
                                            : "1e" + std::to_string(exponent + 1);
-    double result = std::numeric_limits<double>::infinity();
     // Out of range (beyond the largest double) leaves the result infinite.
-    std::from_chars(next.data(), next.data() + next.size(), result);
+    double result = ReadDecimal(next).value_or(std::numeric_limits<double>::infinity());
     if (!(result > x))
         result = std::nextafter(x, std::numeric_limits<double>::infinity());
     return result;

@@ -1,9 +1,10 @@
 #include "ValueFormat.h"
 
+#include "DecimalText.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -95,13 +96,10 @@ struct TDecimal {
 
 TDecimal ToDecimal(double magnitude) {
     // Fifteen significant digits, the precision a double keeps through a decimal round trip.
-    std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                            std::chars_format::scientific, 14);
+    const std::string text = ScientificText(magnitude, 14);
     TDecimal result;
-    if (error != std::errc())
+    if (text.empty())
         return result;
-    const std::string text(buffer.data(), end);
     const std::size_t e = text.find('e');
     for (std::size_t i = 0; i < e; ++i)
         if (text[i] != '.')
