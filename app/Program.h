@@ -8,7 +8,7 @@
 class TProgram {
 public:
     explicit TProgram(const Clock &clock = SystemClock::Instance());
-    void Show() { MainF.show(); }
+    void Show();
 
     TMainF MainF;
     TVersionF VersionF;

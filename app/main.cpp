@@ -1,3 +1,4 @@
+#include "PageOptions.h"
 #include "Program.h"
 #include "StartUp.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     SetUpApplication();
+    ApplyPageOptions();
 
     TProgram program;
     program.Show();

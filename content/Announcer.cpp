@@ -1,6 +1,7 @@
 #include "Announcer.h"
 
 #include "AccessibleFactory.h"
+#include "PageAnnouncement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -42,6 +43,7 @@ Announcer::Announcer(QWidget *window) : QWidget(window) {
 
 void Announcer::Announce(const QString &text) {
     sentence = text;
+    AnnounceOnPage(sentence);
     if (!QAccessible::isActive())
         return;
     // A press may change hundreds of objects at once. A screen reader that falls that far behind

@@ -29,5 +29,5 @@ public:
 
 private:
     struct Filter;
-    Filter *filter;
+    [[maybe_unused]] Filter *filter; // only where the platform needs watching
 };

@@ -7,8 +7,13 @@
 
 void InstallQtTranslations() {
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    const QString qtbase = QStringLiteral("qtbase");
+    const QString separator = QStringLiteral("_");
+    // Qt's own folder, or, where there is none (the browser), the copy built into the program.
+    if (translator->load(japanese, qtbase, separator,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        translator->load(japanese, qtbase, separator, QStringLiteral(":/translations")))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;

@@ -7,6 +7,7 @@
 #include "DrillTexts.h"
 #include "HexFr.h"
 #include "MainWindowLayout.h"
+#include "ModalDialog.h"
 #include "NumEdit.h"
 #include "PageTurnAccessibility.h"
 #include "ProgressChart.h"
@@ -115,7 +116,7 @@ void TMainF::DescribeProgress() { SummariseProgress(*Chart1, ExamCount, MaxTime,
 
 void TMainF::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint) {
     if (button == Qt::RightButton && versionDialog)
-        versionDialog->exec();
+        ShowModal(versionDialog);
 }
 
 void TMainF::showEvent(QShowEvent *event) {

@@ -1,0 +1,5 @@
+#include "MainWindowShowing.h"
+
+#include <QWidget>
+
+void ShowMainWindow(QWidget &window) { window.show(); }

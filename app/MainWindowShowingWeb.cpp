@@ -1,0 +1,11 @@
+#include "MainWindowShowing.h"
+
+#include <QWidget>
+
+// The page's canvas has the window's size and the page is its frame: a title bar drawn inside
+// the canvas would push the window's lower edge out of sight. Qt draws one for any window that
+// asks for a title, frameless or not.
+void ShowMainWindow(QWidget &window) {
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.show();
+}

@@ -1,0 +1,4 @@
+#include "PageOptions.h"
+
+// A desktop program takes no arguments.
+void ApplyPageOptions() {}

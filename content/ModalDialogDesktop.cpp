@@ -1,0 +1,5 @@
+#include "ModalDialog.h"
+
+#include <QDialog>
+
+void ShowModal(QDialog *dialog) { dialog->exec(); }
