@@ -7,12 +7,17 @@ WINDOWS_DIR  ?= build-windows
 # Qt for Windows: a ready build in ../shared/qt-windows/prefix when there is one, else the one
 # tools/qt-windows.sh builds and keeps outside the work tree.
 QT_WINDOWS   ?= $(if $(wildcard ../shared/qt-windows/prefix/bin/Qt6Widgets.dll),$(abspath ../shared/qt-windows/prefix),$(HOME)/.cache/radixtrek/qt-6.4.2-mingw)
+# Qt for WebAssembly: the ready build in ../shared/qt-wasm/prefix when there is one, else the one
+# tools/qt-wasm.sh builds and keeps outside the work tree.
+WEB_DIR      ?= build-web
+QT_WASM      ?= $(if $(wildcard ../shared/qt-wasm/prefix/lib/libQt6Widgets.a),$(abspath ../shared/qt-wasm/prefix),$(HOME)/.cache/radixtrek/qt-6.4.2-wasm)
+WEB_PORT     ?= 8016
 FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
 .PHONY: all deps configure build run test test-atspi test-ime test-wm test-orca package test-package test-sanitize fuzz bench \
-        windows test-windows \
+        windows test-windows web web-run test-web \
         screenshots clean
 
 all: build
@@ -156,3 +161,25 @@ screenshots: build
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR)
+
+# The program for web browsers: $(WEB_DIR)/site/, a folder of static files (the page, Qt's
+# loader, the program's .js and .wasm with the IPA fonts cut down to its characters built in,
+# a web app manifest, icons and a service worker for use without a network).
+web: build
+	@tools/install-deps.sh emscripten nodejs node-acorn ninja-build python3-fonttools
+	@tools/qt-wasm.sh $(QT_WASM)
+	@tools/web-build.sh $(WEB_DIR) $(QT_WASM) $(BUILD_DIR)/app/radixtrek-icon-export
+	@tools/web-size.sh $(WEB_DIR)/site
+
+# Serves the site on this machine only, with Python's own web server.
+web-run: web
+	@echo "Radixtrek: http://127.0.0.1:$(WEB_PORT)/"
+	@cd $(WEB_DIR)/site && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# The site served locally and driven through WebDriver by real key, mouse and touch events, in
+# headless Chromium and in WebKitGTK under Xvfb; each state's screenshot is compared with the
+# desktop program's own picture of it.
+test-web: web
+	@tools/install-deps.sh chromium chromium-driver webkit2gtk-driver python3-selenium \
+	    python3-numpy python3-pil xvfb xauth
+	@tools/web-test.sh $(WEB_DIR) $(BUILD_DIR)

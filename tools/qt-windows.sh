@@ -18,19 +18,7 @@ mkdir -p "$work" && cd "$work"
 "$tools/install-deps.sh" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
     mingw-w64-tools ninja-build qt6-base-dev-tools dpkg-dev xz-utils
 
-# The source package, fetched through a private sources list built from the machine's own
-# Debian entry, so the machine's apt configuration is left as it was.
-if [ ! -d qtbase-everywhere-src-6.4.2 ]; then
-    mkdir -p apt/lists/partial apt/sources
-    uris=$(awk '/^URIs:/{print $2; exit}' /etc/apt/sources.list.d/debian.sources)
-    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$uris" > apt/sources/src.sources
-    opts=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/apt/sources"
-          -o Dir::State::Lists="$work/apt/lists")
-    apt-get "${opts[@]}" update -q >/dev/null
-    apt-get "${opts[@]}" source --download-only qt6-base=6.4.2+dfsg-10 >/dev/null
-    tar xJf qt6-base_6.4.2+dfsg.orig.tar.xz
-fi
+"$tools/qt-source.sh" "$work"
 
 mkdir -p "$prefix/lib/cmake"
 toolchain="$prefix/lib/cmake/mingw-w64-x86_64.cmake"

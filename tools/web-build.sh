@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the browser program and its site into BUILD_DIR/site against Qt for WebAssembly in
+# QT_PREFIX; the desktop build's icon tool draws the site's icons.
+# usage: tools/web-build.sh BUILD_DIR QT_PREFIX ICON_TOOL
+set -euo pipefail
+build=$(realpath -m "$1")
+qt=$(realpath "$2")
+icon_tool=$(realpath "$3")
+tools=$(dirname "$(realpath "$0")")
+# shellcheck source=web-env.sh
+. "$tools/web-env.sh"
+
+mkdir -p "$build/icons"
+"$icon_tool" --size 192 "$build/icons/icon-192.png" "$build/icons/icon.svg"
+"$icon_tool" --size 512 "$build/icons/icon-512.png" "$build/icons/icon.svg"
+
+cmake -G Ninja -S "$tools/.." -B "$build" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DRADIXTREK_WEB_ICONS="$build/icons" >/dev/null
+cmake --build "$build" --parallel "$(nproc)"

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Serves the browser build's site on this machine and runs the browser flows in headless
+# Chromium, then in WebKitGTK under a virtual display.
+# usage: tools/web-test.sh WEB_BUILD_DIR DESKTOP_BUILD_DIR
+set -euo pipefail
+web=$(realpath "$1")
+desktop=$(realpath "$2")
+tests=$(dirname "$(realpath "$0")")/../tests/web
+out="$web/test-web"
+rm -rf "$out"
+mkdir -p -m 700 "$out/runtime"
+export XDG_RUNTIME_DIR="$out/runtime"
+
+port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+/usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory "$web/site" \
+    >"$out/server.log" 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    /usr/bin/python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" \
+        2>/dev/null && break
+    sleep 0.1
+done
+
+status=0
+/usr/bin/python3 "$tests/browser_flows.py" chromium "http://127.0.0.1:$port/" \
+    "$desktop/tests/web_reference" "$out" || status=1
+xvfb-run -a -s "-screen 0 1280x900x24" \
+    /usr/bin/python3 "$tests/browser_flows.py" webkit "http://127.0.0.1:$port/" \
+    "$desktop/tests/web_reference" "$out" || status=1
+[ $status -eq 0 ] && echo "Browser flows passed; pictures in $out"
+exit $status
