@@ -1,0 +1,410 @@
+#!/usr/bin/env python3
+"""Radixtrek in a web browser, driven through WebDriver by real key, mouse and touch events and
+judged by what the page shows: the canvas's pictures, compared with the desktop program's own
+pictures of the same states, and the sentences the page's live region says.
+
+usage: browser_flows.py chromium|webkit URL WEB_REFERENCE OUTDIR
+
+The page is opened with a fixed seed, so the desktop program (WEB_REFERENCE, offscreen) knows
+the questions and where every widget is. The browser performs the flows; the desktop program
+then performs the same actions, with its clock advanced by the times the browser measured, and
+saves its pictures of the same states.
+"""
+import io
+import json
+import pathlib
+import re
+import subprocess
+import sys
+import time
+
+import numpy
+from PIL import Image
+from selenium import webdriver
+import selenium.webdriver.chrome.service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.interaction import POINTER_TOUCH
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.actions.wheel_input import ScrollOrigin
+from selenium.webdriver.common.keys import Keys
+
+SEED = 2026
+WIDTH, HEIGHT = 1016, 594
+ADDRESS = "http://radixtrek.example.org/"
+
+# A pixel differs when a colour channel differs by more than this from every pixel within one
+# pixel of it in the other picture: glyphs rasterised apart differ in edges moved by a pixel at
+# most, which this forgives, while another character, colour or place does not.
+CHANNEL_TOLERANCE = 64
+# A picture matches when at most this share of its pixels differ and no 8×8 block differs in
+# more than this share of its pixels.
+MAX_DIFFERING_SHARE = 0.005
+MAX_BLOCK_SHARE = 0.3
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def centre(rect):
+    x, y, w, h = rect
+    return x + w // 2, y + h // 2
+
+
+def start_browser(kind):
+    if kind == "chromium":
+        options = webdriver.ChromeOptions()
+        for argument in ("--headless=new --no-sandbox --disable-gpu --enable-unsafe-swiftshader "
+                         "--disable-quic --no-first-run --disable-background-networking "
+                         "--disable-component-update --disable-sync --window-size=1200,800 "
+                         "--force-device-scale-factor=1 --lang=ja").split():
+            options.add_argument(argument)
+        service = webdriver.chrome.service.Service("/usr/bin/chromedriver")
+        return webdriver.Chrome(service=service, options=options)
+    options = webdriver.WebKitGTKOptions()
+    options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+    options.add_argument("--automation")
+    options.add_argument("--geometry=1200x800")
+    return webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+
+
+class Page:
+    """The program on the page, and the same actions recorded for the desktop program."""
+
+    def __init__(self, driver, url, folder):
+        self.driver = driver
+        self.folder = folder
+        self.actions = []
+        self.shots = []
+        driver.get(url)
+        deadline = time.time() + 60
+        while time.time() < deadline:
+            shown = driver.execute_script(
+                "return document.getElementById('qtcanvas').style.display === 'block'")
+            if shown and self.picture().std() > 10:
+                break
+            time.sleep(0.5)
+        else:
+            raise Failure("the program did not appear within 60 s")
+        self.canvas = driver.find_element("id", "qtcanvas")
+        check((self.canvas.rect["width"], self.canvas.rect["height"]) == (WIDTH, HEIGHT),
+              f"the canvas is {self.canvas.rect}, not {WIDTH}×{HEIGHT}")
+        # Every sentence the live region is given, in order.
+        driver.execute_script("""
+            window.said = [];
+            new MutationObserver(() => {
+                const text = document.getElementById('announcements').textContent;
+                if (text) window.said.push(text);
+            }).observe(document.getElementById('announcements'),
+                       {childList: true, characterData: true, subtree: true});
+            window.opened = [];
+            const open = window.open;
+            window.open = function (url, target) {
+                window.opened.push([String(url), String(target)]);
+                return open.apply(this, arguments);
+            };""")
+
+    def said(self):
+        return self.driver.execute_script("return window.said")
+
+    def wait_saying(self, count, pattern):
+        """Waits for the sentence after the first count ones, and checks it."""
+        deadline = time.time() + 10
+        while len(self.said()) <= count and time.time() < deadline:
+            time.sleep(0.05)
+        said = self.said()
+        check(len(said) > count, f"nothing was said after {said[-1:]}")
+        check(re.search(pattern, said[-1]), f"said {said[-1]!r}, expected {pattern!r}")
+        return said[-1]
+
+    def offset(self, x, y):
+        # WebDriver offsets are from the element's centre.
+        return x - WIDTH // 2, y - HEIGHT // 2
+
+    def click(self, x, y, button="left"):
+        chain = ActionChains(self.driver).move_to_element_with_offset(self.canvas, *self.offset(x, y))
+        (chain.context_click() if button == "right" else chain.click()).perform()
+        self.actions += ["click" if button == "left" else "rclick", str(x), str(y)]
+        time.sleep(0.05)
+
+    def press(self, rect, pattern=None):
+        """Clicks a button and, with a pattern, checks what the press is said to have done."""
+        count = len(self.said())
+        self.click(*centre(rect))
+        return self.wait_saying(count, pattern) if pattern else None
+
+    def tap(self, x, y):
+        touch = PointerInput(POINTER_TOUCH, "finger")
+        actions = ActionBuilder(self.driver, mouse=touch)
+        actions.pointer_action.move_to(self.canvas, *self.offset(x, y))
+        actions.pointer_action.pointer_down().pause(0.05).pointer_up()
+        actions.perform()
+        self.actions += ["tap", str(x), str(y)]
+        time.sleep(0.3)
+
+    def type(self, text):
+        ActionChains(self.driver).send_keys(text).perform()
+        self.actions += ["type", text]
+
+    def key(self, name):
+        ActionChains(self.driver).send_keys(getattr(Keys, name.upper())).perform()
+        self.actions += ["key", name]
+
+    def backspace(self, times):
+        ActionChains(self.driver).send_keys(Keys.BACK_SPACE * times).perform()
+        self.actions += ["type", "\b" * times]
+
+    def wheel(self, x, y, notches):
+        origin = ScrollOrigin.from_element(self.canvas, *self.offset(x, y))
+        ActionChains(self.driver).scroll_from_origin(origin, 0, 120 * notches).perform()
+        # The browser's wheel down by 120 pixels is one notch towards the user.
+        self.actions += ["wheel", str(x), str(y), str(-120 * notches)]
+        time.sleep(0.3)
+
+    def drag(self, start, end):
+        chain = ActionChains(self.driver).move_to_element_with_offset(self.canvas, *self.offset(*start))
+        chain.click_and_hold()
+        for step in range(1, 5):
+            x = start[0] + (end[0] - start[0]) * step // 4
+            y = start[1] + (end[1] - start[1]) * step // 4
+            chain.move_to_element_with_offset(self.canvas, *self.offset(x, y))
+        chain.release().perform()
+        self.actions += ["drag", str(start[0]), str(start[1]), str(end[0]), str(end[1])]
+        time.sleep(0.3)
+
+    def picture(self):
+        canvas = self.driver.find_element("id", "qtcanvas")
+        image = Image.open(io.BytesIO(canvas.screenshot_as_png)).convert("RGB")
+        return numpy.asarray(image)
+
+    def shot(self, name):
+        time.sleep(0.3)  # the next frame drawn
+        picture = self.picture()
+        Image.fromarray(picture).save(self.folder / f"{name}.png")
+        self.actions += ["shot", name]
+        self.shots.append(name)
+        return picture
+
+
+def one_way(picture, other):
+    """Pixels of picture that no pixel within one pixel of it in other matches."""
+    height, width = picture.shape[:2]
+    padded = numpy.pad(other.astype(int), ((1, 1), (1, 1), (0, 0)), mode="edge")
+    nearest = None
+    for dy in (0, 1, 2):
+        for dx in (0, 1, 2):
+            shifted = padded[dy:dy + height, dx:dx + width]
+            difference = numpy.abs(picture.astype(int) - shifted).max(axis=2)
+            nearest = difference if nearest is None else numpy.minimum(nearest, difference)
+    return nearest > CHANNEL_TOLERANCE
+
+
+def differences(browser, desktop):
+    """The share of differing pixels and the largest share within an 8×8 block."""
+    if browser.shape != desktop.shape:
+        return 1.0, 1.0
+    differ = one_way(browser, desktop) | one_way(desktop, browser)
+    height, width = differ.shape[0] // 8 * 8, differ.shape[1] // 8 * 8
+    blocks = differ[:height, :width].reshape(height // 8, 8, width // 8, 8).mean(axis=(1, 3))
+    return float(differ.mean()), float(blocks.max())
+
+
+def find_dialog(picture, dialog):
+    """Where the dialog's picture lies in the window's: the best match, coarse then fine."""
+    small = picture[::4, ::4].astype(int)
+    template = dialog[::4, ::4].astype(int)
+    best = None
+    for y in range(small.shape[0] - template.shape[0] + 1):
+        rows = small[y:y + template.shape[0]]
+        for x in range(small.shape[1] - template.shape[1] + 1):
+            score = numpy.abs(rows[:, x:x + template.shape[1]] - template).mean()
+            if best is None or score < best[0]:
+                best = (score, x * 4, y * 4)
+    _, x0, y0 = best
+    fine = []
+    for y in range(max(0, y0 - 4), min(picture.shape[0] - dialog.shape[0], y0 + 4) + 1):
+        for x in range(max(0, x0 - 4), min(picture.shape[1] - dialog.shape[1], x0 + 4) + 1):
+            region = picture[y:y + dialog.shape[0], x:x + dialog.shape[1]].astype(int)
+            fine.append((numpy.abs(region - dialog.astype(int)).mean(), x, y))
+    _, x, y = min(fine)
+    return x, y
+
+
+def elapsed_ms(sentence):
+    minutes, seconds, milliseconds = re.search(r"タイム (\d+):(\d+)\.(\d+)", sentence).groups()
+    return (int(minutes) * 60 + int(seconds)) * 1000 + int(milliseconds)
+
+
+def bits_to_click(frame, digit):
+    return [centre(frame["bits"][bit]) for bit in range(4) if digit >> bit & 1]
+
+
+def drill(page, widgets, frames, questions):
+    page.press(widgets["ExamBtn"], r"演習を開始。48問")
+    for name, digit in questions["drill"].items():
+        for point in bits_to_click(frames[name], digit):
+            page.click(*point)
+    count = len(page.said())
+    end_click = len(page.actions)
+    page.click(*centre(widgets["ExamBtn"]))
+    verdict = page.wait_saying(count, r"全問正解オメデトウ！タイム")
+    # The desktop's clock runs exactly as long as the browser's drill took.
+    page.actions[end_click:end_click] = ["advance", str(elapsed_ms(verdict))]
+
+
+def run_flows(page, layout, chromium):
+    widgets, questions = layout["widgets"], layout["questions"]
+    frames = {frame["name"]: frame for frame in widgets["hexFrames"]}
+    page.shot("start")
+
+    # The example, wrong then right: the same seed gives the same digit each time.
+    example = questions["example"]
+    check(example != 0, "the seed must give an example other than 0")
+    page.press(widgets["ExBtn"], r"例を開始。16進 " + format(example, "X"))
+    page.press(widgets["ExBtn"], r"例を終了。不正解")
+    page.shot("example-wrong")
+    page.press(widgets["ExBtn"], r"例を開始")
+    for point in bits_to_click(frames["THFr1"], example):
+        page.click(*point)
+    page.press(widgets["ExBtn"], r"例を終了。正解")
+    page.shot("example-right")
+
+    # Two timed drills answered all right, then their line and records on the graph.
+    drill(page, widgets, frames, questions)
+    page.shot("drill-done")
+    drill(page, widgets, frames, questions)
+    page.click(*centre(widgets["PgControl2Tabs"][1]))
+    page.shot("graph")
+    chart = widgets["Chart1"]
+    inside = (chart[0] + chart[2] // 2, chart[1] + chart[3] // 2)
+    page.wheel(*inside, 3)
+    page.shot("graph-wheel")
+    page.drag((chart[0] + chart[2] * 3 // 10, chart[1] + chart[3] * 3 // 10),
+              (chart[0] + chart[2] * 7 // 10, chart[1] + chart[3] * 7 // 10))
+    page.shot("graph-zoomed")
+    page.drag((chart[0] + chart[2] * 7 // 10, chart[1] + chart[3] * 7 // 10),
+              (chart[0] + chart[2] * 3 // 10, chart[1] + chart[3] * 3 // 10))
+    page.shot("graph-unzoomed")
+
+    # The decimal⇔hexadecimal drill, typed: letters that the field's base has no digit for
+    # are refused, one answer is wrong, then put right.
+    page.click(*centre(widgets["PgControl2Tabs"][2]))
+    page.press(widgets["ExamBtn2"], r"演習を開始。36問")
+    items = questions["decHex"]
+    first = items[0]
+    # A field starts with "0": the caret goes to its end and takes the 0 away.
+    page.click(*centre(first["field"]))
+    page.key("End")
+    page.backspace(1)
+    page.type("1a2g3z" if first["decimal"] else "1a2g3z".upper())
+    page.shot("dechex-filter")
+    page.backspace(3)
+    for index, item in enumerate(items):
+        if index:
+            page.click(*centre(item["field"]))
+            page.key("End")
+            page.backspace(1)
+        answer = item["answer"]
+        if index == 1:  # a wrong last digit
+            answer = answer[:-1] + ("1" if answer[-1] != "1" else "2")
+        page.type(answer)
+    page.press(widgets["ExamBtn2"], r"不正解")
+    page.shot("dechex-wrong")
+    page.click(*centre(items[1]["field"]))
+    page.key("End")
+    page.backspace(len(items[1]["answer"]))
+    page.type(items[1]["answer"])
+    page.press(widgets["ExamBtn2"], r"全問正解")
+    page.shot("dechex-right")
+
+    # The version dialog: a right click on the window's own surface shows it (the desktop saves
+    # its picture as version.png), and its address opens in a new tab and closes it.
+    count = len(page.said())
+    page.click(*widgets["margin"], button="right")
+    page.actions.append("version")
+    time.sleep(0.5)
+    page.dialog_picture = page.picture()
+    Image.fromarray(page.dialog_picture).save(page.folder / "version-window.png")
+    page.shots.append("version")
+    dialog = numpy.asarray(Image.open(page.reference_dialog).convert("RGB"))
+    x, y = find_dialog(page.dialog_picture, dialog)
+    page.dialog_at = (x, y)
+    if not chromium:
+        # WebKitGTK's driver never lets the right button go after a context-menu event, and then
+        # sends no more pointer input to the page: the WebKit flows end here.
+        return
+    page.driver.execute_script("window.opened = []")
+    # The address label lies at (16, 104) in the dialog; this click is the browser's alone.
+    ActionChains(page.driver).move_to_element_with_offset(
+        page.canvas, *page.offset(x + 40, y + 110)).click().perform()
+    time.sleep(0.5)
+    Image.fromarray(page.picture()).save(page.folder / "version-address-clicked.png")
+    opened = page.driver.execute_script("return window.opened")
+    check(opened == [[ADDRESS, "_blank"]],
+          f"the address opened {opened}, not {ADDRESS} in a new tab")
+    page.driver.switch_to.window(page.driver.window_handles[0])
+    page.shot("after-dialog")
+
+    # A tap on a bit cell flips it once (Chromium's driver has touch input).
+    if chromium:
+        page.click(*centre(widgets["PgControl2Tabs"][0]))
+        page.press(widgets["ExBtn"], r"例を開始")
+        page.tap(*centre(frames["THFr1"]["bits"][0]))
+        page.shot("touch-tap")
+
+
+def main():
+    kind, url, reference, out = sys.argv[1:]
+    folder = pathlib.Path(out) / kind
+    (folder / "browser").mkdir(parents=True, exist_ok=True)
+    layout_file = folder / "layout.json"
+    subprocess.run([reference, "layout", str(SEED), str(layout_file)], check=True)
+    layout = json.loads(layout_file.read_text())
+    # The desktop's dialog, to find the browser's in its window.
+    margin = layout["widgets"]["margin"]
+    subprocess.run([reference, "shots", str(SEED), str(folder / "dialog"),
+                    "rclick", str(margin[0]), str(margin[1]), "version"], check=True)
+
+    driver = start_browser(kind)
+    failures = []
+    try:
+        page = Page(driver, f"{url}?seed={SEED}", folder / "browser")
+        page.reference_dialog = folder / "dialog" / "version.png"
+        run_flows(page, layout, kind == "chromium")
+        x, y = page.dialog_at
+        dialog = numpy.asarray(Image.open(page.reference_dialog).convert("RGB"))
+        Image.fromarray(page.dialog_picture[y:y + dialog.shape[0], x:x + dialog.shape[1]]).save(
+            folder / "browser" / "version.png")
+        # The desktop program's pictures of the same states.
+        (folder / "actions.json").write_text(json.dumps(page.actions, ensure_ascii=False))
+        subprocess.run([reference, "shots", str(SEED), str(folder / "desktop")] + page.actions,
+                       check=True)
+        print(f"{kind}: {len(page.said())} sentences said; pictures compared with the desktop's "
+              f"(share of differing pixels, worst 8×8 block):")
+        for name in page.shots:
+            browser = numpy.asarray(Image.open(folder / "browser" / f"{name}.png").convert("RGB"))
+            desktop = numpy.asarray(Image.open(folder / "desktop" / f"{name}.png").convert("RGB"))
+            share, block = differences(browser, desktop)
+            good = share <= MAX_DIFFERING_SHARE and block <= MAX_BLOCK_SHARE
+            print(f"  {name:16} {share:.4f} {block:.2f} {'same' if good else 'DIFFERENT'}")
+            if not good:
+                failures.append(name)
+    except Failure as failure:
+        failures.append(str(failure))
+    finally:
+        driver.quit()
+    if failures:
+        print(f"{kind}: FAILED: {'; '.join(failures)}")
+        return 1
+    print(f"{kind}: all flows passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
