@@ -5,7 +5,7 @@ set -euo pipefail
 program=$(realpath "$1")
 cd "$(dirname "$0")/.."
 runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
+trap 'tools/remove-scratch.sh "$runtime"' EXIT
 # Debian's Python, which holds the AT-SPI bindings, whatever python3 comes first on the path.
 XDG_RUNTIME_DIR=$runtime timeout 300 dbus-run-session -- \
     xvfb-run -a -s "-screen 0 1280x800x24" \

@@ -21,5 +21,5 @@ for input_method in ibus fcitx5; do
             ibus exit 2>/dev/null; fcitx5-remote -e 2>/dev/null; kill %1; exit $status' \
         "$program" "$probe" "$input_method" \
         2> >(grep -v -e '^dbus-daemon' -e 'SpiRegistry daemon' -e 'Not connected to the ibus' >&2)
-    rm -rf "$scratch"
+    tools/remove-scratch.sh "$scratch"
 done

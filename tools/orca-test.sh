@@ -11,7 +11,7 @@ if pgrep -u "$(id -u)" -x orca >/dev/null; then
     exit 1
 fi
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap 'tools/remove-scratch.sh "$scratch"' EXIT
 mkdir -m 700 "$scratch/runtime"
 mkdir -p "$scratch/config/speech-dispatcher" "$scratch/orca" "$logs"
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$scratch/.asoundrc"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Serves the browser build's site on this machine and runs the browser flows in headless
-# Chromium, then in WebKitGTK under a virtual display.
+# Chromium, the site without its server in Chromium, then the flows in WebKitGTK under a virtual
+# display.
 # usage: tools/web-test.sh WEB_BUILD_DIR DESKTOP_BUILD_DIR
 set -euo pipefail
 web=$(realpath "$1")
@@ -25,6 +26,7 @@ done
 status=0
 /usr/bin/python3 "$tests/browser_flows.py" chromium "http://127.0.0.1:$port/" \
     "$desktop/tests/web_reference" "$out" || status=1
+/usr/bin/python3 "$tests/offline_flow.py" "$web/site" "$out" || status=1
 xvfb-run -a -s "-screen 0 1280x900x24" \
     /usr/bin/python3 "$tests/browser_flows.py" webkit "http://127.0.0.1:$port/" \
     "$desktop/tests/web_reference" "$out" || status=1

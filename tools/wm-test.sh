@@ -4,7 +4,7 @@ set -euo pipefail
 program=$(realpath "$1")
 cd "$(dirname "$0")/.."
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap 'tools/remove-scratch.sh "$scratch"' EXIT
 mkdir -m 700 "$scratch/runtime"
 export HOME=$scratch XDG_RUNTIME_DIR=$scratch/runtime QT_QPA_PLATFORM=xcb
 timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" \

@@ -262,6 +262,7 @@ def run_flows(page, layout, chromium):
     widgets, questions = layout["widgets"], layout["questions"]
     frames = {frame["name"]: frame for frame in widgets["hexFrames"]}
     page.shot("start")
+    page.driver.save_screenshot(str(page.folder / "page.png"))
 
     # The example, wrong then right: the same seed gives the same digit each time.
     example = questions["example"]

@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""The site without a network, in headless Chromium: loaded once, it starts again when its web
+server has gone; a new version put on the server is what the next load shows, and what is kept
+for the next time without a network.
+
+usage: offline_flow.py SITE_DIR OUTDIR
+"""
+import functools
+import http.server
+import pathlib
+import shutil
+import sys
+import threading
+import time
+
+sys.path.insert(0, str(pathlib.Path(__file__).parent))
+from browser_flows import Failure, Page, check, start_browser  # noqa: E402
+
+MARKER = "Radixtrek (new version)"
+
+
+class Server:
+    """A static web server on 127.0.0.1 that can go away and come back on the same port."""
+
+    def __init__(self):
+        self.port = 0
+        self.httpd = None
+
+    def start(self, folder):
+        handler = functools.partial(QuietHandler, directory=str(folder))
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", self.port), handler)
+        self.port = self.httpd.server_address[1]
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def wait_for_cache(driver):
+    """Waits until the service worker controls the page and has kept every file."""
+    deadline = time.time() + 60
+    while time.time() < deadline:
+        kept = driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            if (!navigator.serviceWorker.controller) { done(0); return; }
+            caches.keys().then((names) => Promise.all(names.map((name) =>
+                caches.open(name).then((cache) => cache.keys()))))
+              .then((lists) => done(lists.reduce((sum, list) => sum + list.length, 0)));""")
+        if kept >= 9:
+            return
+        time.sleep(0.5)
+    raise Failure("the service worker did not keep the site within 60 s")
+
+
+def main():
+    site, out = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]) / "offline"
+    shutil.rmtree(out, ignore_errors=True)
+    first, second = out / "site-1", out / "site-2"
+    shutil.copytree(site, first)
+    shutil.copytree(site, second)
+    index = second / "index.html"
+    index.write_text(index.read_text("utf-8").replace("<title>Radixtrek</title>",
+                                                      f"<title>{MARKER}</title>"), "utf-8")
+    server = Server()
+    server.start(first)
+    driver = start_browser("chromium")
+    try:
+        url = f"http://127.0.0.1:{server.port}/"
+        Page(driver, url, out)
+        wait_for_cache(driver)
+
+        server.stop()
+        Page(driver, url, out)
+        print("offline: the program starts again without its web server")
+
+        server.start(second)
+        Page(driver, url, out)
+        check(driver.title == MARKER, f"the new version was not loaded: title {driver.title!r}")
+        wait_for_cache(driver)
+        server.stop()
+        Page(driver, url, out)
+        check(driver.title == MARKER, f"the new version was not kept: title {driver.title!r}")
+        print("offline: a new version is loaded at the next visit and kept for use offline")
+    except Failure as failure:
+        print(f"offline: FAILED: {failure}")
+        return 1
+    finally:
+        driver.quit()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
