@@ -142,9 +142,17 @@ bool Perform(TProgram &program, ManualClock &clock, const QDir &folder, QStringL
             });
             const auto [target, local] = Under(window, at);
             QTest::mouseClick(target, Qt::RightButton, {}, local);
-        } else if (action == QLatin1String("type")) {
-            QTest::keyClicks(QApplication::focusWidget(), actions.takeFirst());
-        } else if (action == QLatin1String("key")) {
+            // Closed, the dialog hands the keyboard back to the window.
+            QApplication::setActiveWindow(&window);
+        } else if (action == QLatin1String("type") || action == QLatin1String("key")) {
+            if (!QApplication::focusWidget()) {
+                std::fprintf(stderr, "%s: nothing has the keyboard\n", qPrintable(action));
+                return false;
+            }
+            if (action == QLatin1String("type")) {
+                QTest::keyClicks(QApplication::focusWidget(), actions.takeFirst());
+                continue;
+            }
             const QString name = actions.takeFirst();
             const Qt::Key key = name == QLatin1String("End")    ? Qt::Key_End
                                 : name == QLatin1String("Home") ? Qt::Key_Home
