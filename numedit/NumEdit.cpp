@@ -187,10 +187,20 @@ qsizetype TNumEdit::Room() const {
 void TNumEdit::PasteLimited() {
     if (isReadOnly())
         return;
-    const QString clip = QGuiApplication::clipboard()->text();
-    if (clip.isEmpty())
-        return;
-    insert(AnsiPrefix(clip, Room()).toString());
+    // Pasted text meets the same rule as typed text, so that the value is read from the base's
+    // digits alone; full-width digits and letters, as Japanese text often has them, count as
+    // the half-width ones.
+    QString digits;
+    for (const QChar character : QGuiApplication::clipboard()->text()) {
+        char16_t code = character.unicode();
+        if ((code >= u'０' && code <= u'９') || (code >= u'Ａ' && code <= u'Ｆ') ||
+            (code >= u'ａ' && code <= u'ｆ'))
+            code = char16_t(code - u'０' + u'0');
+        if (code != Backspace && Accepts(code))
+            digits += QChar(code);
+    }
+    if (!digits.isEmpty())
+        insert(AnsiPrefix(digits, Room()).toString());
 }
 
 bool TNumEdit::Accepts(char16_t key) const {

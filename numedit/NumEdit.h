@@ -56,7 +56,9 @@ public:
     std::function<void(TNumEdit *sender, char16_t &key)> OnKeyPress;
 
 public slots:
-    // Inserts the clipboard's text unfiltered, as much of it as MaxLength leaves room for.
+    // Inserts the digits of the base that the clipboard's text holds (full-width ones as
+    // half-width), as many as MaxLength leaves room for; everything else is left out, as typing
+    // would leave it out.
     void PasteLimited();
 
 protected:

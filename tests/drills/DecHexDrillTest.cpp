@@ -5,7 +5,10 @@
 #include "NumEdit.h"
 #include "Typing.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QTabWidget>
 
 namespace {
@@ -114,6 +117,70 @@ TEST_F(DecHexDrillTest, OneWrongAnswerKeepsTheDrillRunningUntilFixed) {
     EXPECT_EQ(ToColorValue(window.AlarmLbl2->palette().color(QPalette::WindowText)), clLime);
     EXPECT_EQ(Button()->Tag, 0);
     EXPECT_EQ(Button()->text(), "演習開始");
+}
+
+// Pasted answers, with Shift+Insert and with the context menu's 貼り付け, are judged by the
+// digits of the field's base alone; full-width digits and letters count as half-width ones.
+TEST_F(DecHexDrillTest, PastedAnswersAreJudgedByTheirDigits) {
+    const auto pasteInto = [](TNumEdit *field, const QString &clip, bool byMenu) {
+        field->clear();
+        QGuiApplication::clipboard()->setText(clip);
+        if (!byMenu) {
+            QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+            return;
+        }
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                field->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(field, &event);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction *action : menu->actions())
+            if (action->text().startsWith(QLineEdit::tr("&Paste")))
+                action->trigger();
+        menu->close();
+    };
+    // Frames 1 to 18 take decimal answers, 19 to 36 hexadecimal ones.
+    const auto decimal = [this](std::size_t i) { return QString::number(window.DecHexAns[i]); };
+    const auto hex = [this](std::size_t i) { return QString::number(window.DecHexAns[i], 16); };
+    const auto fullWidth = [](QString text) {
+        for (QChar &character : text)
+            character = QChar(character.unicode() - u'0' + u'０');
+        return text;
+    };
+    struct Paste {
+        std::size_t frame;
+        QString clip;
+        bool right;
+    };
+    // A digit less in front and a character after that a careless reading would fold back
+    // into the answer: 68700 as "6869:", 19176 as "1916@".
+    const auto folding = [this](std::size_t i) {
+        const std::int32_t answer = window.DecHexAns[i];
+        return QString::number(answer / 10 - 1) + QChar(u'0' + 10 + answer % 10);
+    };
+    Press(Button());
+    const Paste pastes[] = {
+        {1, folding(1), false},
+        {2, folding(2), false},
+        {3, folding(3), false},
+        {4, decimal(4) + QStringLiteral("A"), true},
+        {5, fullWidth(decimal(5)), true},
+        {6, QStringLiteral(" ") + decimal(6).insert(1, QStringLiteral(",")), true},
+        {19, fullWidth(hex(19)).toUpper(), true},
+        {20, hex(20) + QStringLiteral("g"), true},
+        {21, hex(21).chopped(1) + QStringLiteral("x"), false},
+    };
+    for (bool byMenu : {false, true}) {
+        AnswerAll();
+        for (const Paste &paste : pastes)
+            pasteInto(Frame(paste.frame)->AnswerNum, paste.clip, byMenu);
+        Press(Button());
+        for (const Paste &paste : pastes)
+            EXPECT_EQ(FieldColor(Frame(paste.frame)), paste.right ? clLime : clRed)
+                << paste.frame << " " << paste.clip.toStdString() << (byMenu ? " menu" : " key");
+        if (Button()->Tag == 0)
+            Press(Button());
+    }
 }
 
 TEST_F(DecHexDrillTest, UntouchedAnswersAreRightOnlyForZero) {

@@ -186,12 +186,25 @@ TEST_F(NumEditTest, MaxLengthLimitsTypingButNotWritingValue) {
     EXPECT_EQ(edit.MaxLength(), 0);
 }
 
-TEST_F(NumEditTest, PasteIsNotFilteredButKeepsToMaxLength) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("１Ａ x"));
-    edit.setText(QString());
-    edit.PasteLimited();
-    EXPECT_EQ(edit.Text(), "１Ａ x");
-    // Read byte by byte in Shift-JIS: "１" is 0x82 0x50.
+TEST_F(NumEditTest, PasteKeepsTheDigitsOfTheBaseWithinMaxLength) {
+    struct Case {
+        TNumericType type;
+        const char16_t *pasted, *after;
+    };
+    const Case pastes[] = {
+        {ntDecimal, u"１Ａ x9", u"19"}, {ntDecimal, u"6869:", u"6869"},
+        {ntDecimal, u"ｆｆ", u""},      {ntHexadecimal, u"ｆＦ１g", u"fF1"},
+        {ntBinary, u"１２01", u"101"},  {ntOctal, u"789", u"7"},
+    };
+    for (const Case &paste : pastes) {
+        edit.SetNumericType(paste.type);
+        edit.setText(QString());
+        QGuiApplication::clipboard()->setText(QString::fromUtf16(paste.pasted));
+        edit.PasteLimited();
+        EXPECT_EQ(edit.Text(), QString::fromUtf16(paste.after));
+    }
+    // Read byte by byte in Shift-JIS when the text is set otherwise: "１" is 0x82 0x50.
+    edit.SetNumericType(ntDecimal);
     edit.setText(QStringLiteral("１"));
     EXPECT_EQ(edit.Value(), (0x82 - 48) * 10 + (0x50 - 48));
 
@@ -209,8 +222,8 @@ TEST_F(NumEditTest, LengthLimitAndReadingCountShiftJisBytes) {
         const char16_t *before, *pasted, *after;
     };
     const Case pastes[] = {
-        {u"", u"あい", u"あ"},  {u"1", u"あい", u"1あ"}, {u"12", u"あい", u"12"},
-        {u"", u"1あ2", u"1あ"}, {u"", u"¥5x", u"¥5x"},   {u"", u"😀9", u"😀9"},
+        {u"あ", u"12", u"あ1"}, {u"1あ", u"23", u"1あ"}, {u"", u"1あ2", u"12"},
+        {u"¥", u"56", u"¥56"},  {u"😀", u"9", u"😀9"},
     };
     edit.SetMaxLength(3);
     for (const Case &paste : pastes) {
@@ -298,7 +311,7 @@ TEST_F(NumEditTest, ContextMenuIsJapaneseAndNamesOnlyKeysThatWork) {
 TEST_F(NumEditTest, ContextMenuPasteGoesThroughTheLimit) {
     edit.SetMaxLength(2);
     edit.setText(QString());
-    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("1a23"));
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit.mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(&edit, &event);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -310,7 +323,7 @@ TEST_F(NumEditTest, ContextMenuPasteGoesThroughTheLimit) {
     ASSERT_NE(paste, nullptr);
     paste->trigger();
     menu->close();
-    EXPECT_EQ(edit.Text(), "ab");
+    EXPECT_EQ(edit.Text(), "12");
 }
 
 TEST_F(NumEditTest, PasteKeyGoesThroughTheLimit) {
