@@ -40,7 +40,7 @@ test: build
 
 # A screen reader's view: the program driven through the accessibility bus (AT-SPI) alone.
 test-atspi: build
-	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth
+	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth xdotool
 	@tools/atspi-test.sh $(BUILD_DIR)/app/radixtrek
 
 # Answers typed with a Japanese input method on, ibus and then fcitx5, each with anthy in

@@ -70,6 +70,7 @@ void Panel::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void Panel::mouseDoubleClickEvent(QMouseEvent *event) {
-    // The second press of a double click: its release clicks nothing.
-    event->accept();
+    // The second press of a double click is a press like the first: a learner who clicks a bit
+    // cell twice in quick succession wants it back, as with a check box.
+    mousePressEvent(event);
 }

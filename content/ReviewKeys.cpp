@@ -1,6 +1,7 @@
 #include "ReviewKeys.h"
 
-#include <QAccessible>
+#include "ScreenReader.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 
@@ -14,7 +15,7 @@ bool ReviewKeyFilter::eventFilter(QObject *watched, QEvent *event) {
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const bool digit = key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9;
-    if (key->modifiers().testFlag(Qt::KeypadModifier) && !digit && QAccessible::isActive())
+    if (key->modifiers().testFlag(Qt::KeypadModifier) && !digit && ScreenReaderRunning())
         return true;
     return QObject::eventFilter(watched, event);
 }

@@ -10,10 +10,12 @@ import os
 import re
 import subprocess
 import sys
+import time
 
 import pyatspi
+from gi.repository import Gio, GLib
 
-from atspi_client import application, find, find_all, pump, wait_for
+from atspi_client import application, centre, find, find_all, pump, wait_for
 
 CELL_NAME = re.compile(r"^16進 ([0-9A-F]) の ([1248]) の位$")
 TIME = r"\d\d:\d\d\.\d\d\d"
@@ -56,6 +58,33 @@ def answer(cells):
             wait_for(f"{cell.name} to flip", lambda: checked(cell) == wanted)
 
 
+def set_screen_reader(running):
+    """Sets the accessibility bus's screen-reader status, as a desktop's switch for it does."""
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                  GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                         GLib.Variant("b", running))),
+                  None, Gio.DBusCallFlags.NONE, -1, None)
+
+
+def click_at_gaps(cell, gaps):
+    """Real X clicks on the cell, each the given seconds after the one before; the cell's
+    checked state after each."""
+    x, y = centre(cell)
+    subprocess.run(["xdotool", "mousemove", str(x), str(y)], check=True)
+    pump()
+    states = [checked(cell)]
+    for gap in [0] + list(gaps):
+        if len(states) > 1:
+            time.sleep(max(0, last + gap - time.monotonic()))
+        last = time.monotonic()
+        subprocess.run(["xdotool", "click", "1"], check=True)
+        time.sleep(0.15)
+        pump()
+        states.append(checked(cell))
+    return states
+
+
 def main(program):
     pyatspi.Registry.registerEventListener(
         listen, "object:state-changed:checked", "object:property-change:accessible-name",
@@ -82,6 +111,19 @@ def main(program):
         # The timed drill: 48 digits to answer; the example keeps its right answer.
         press(window, "演習開始", (pyatspi.ROLE_PUSH_BUTTON, "演習終了"))
         cells = [c for c in find_all(window, pyatspi.ROLE_CHECK_BOX) if CELL_NAME.match(c.name)]
+        # A learner's own quick clicks with the mouse each flip the cell while no screen reader
+        # runs, however close together; while one runs, a second click within its retry time is
+        # taken for its retry.
+        gaps = (0.3, 0.7, 1.0, 1.6)
+        states = click_at_gaps(cells[0], gaps)
+        assert all(a != b for a, b in zip(states, states[1:])), f"clicks {gaps} s apart: {states}"
+        set_screen_reader(True)
+        time.sleep(1)  # past the retry time of the last click
+        states = click_at_gaps(cells[0], (0.3, 1.2))
+        set_screen_reader(False)
+        assert states[1] != states[0] and states[2] == states[1] and states[3] != states[2], \
+            f"with a screen reader, clicks 0.3 and 1.2 s apart: {states}"
+        print(f"real clicks {gaps} s apart each flip; with a screen reader 0.3 s is a retry")
         answer(cells)
         press(window, "演習終了", (pyatspi.ROLE_ALERT, "全問正解オメデトウ！"))
         print("drill: 全問正解オメデトウ！")

@@ -12,8 +12,20 @@ import tty
 UTTERANCE = re.compile(r" - SPEECH OUTPUT: '(.*)'\s*[\[{]")
 
 
+def announce_screen_reader():
+    """Tells the session's accessibility bus that a screen reader runs, as a desktop's
+    screen-reader switch does before it starts Orca (Orca only reads this)."""
+    from gi.repository import Gio, GLib
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                  GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled",
+                                         GLib.Variant("b", True))),
+                  None, Gio.DBusCallFlags.NONE, -1, None)
+
+
 class Orca:
     def __init__(self, prefs, log_path):
+        announce_screen_reader()
         # The log is line-buffered only on a terminal, so Orca writes it to a pseudo-terminal
         # that this reads on the fly.
         self._master, self._slave = pty.openpty()
