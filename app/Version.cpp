@@ -39,6 +39,8 @@ TVersionF::TVersionF(QWidget *parent)
       }) {
     setObjectName(QStringLiteral("VersionF"));
     setWindowTitle(QStringLiteral("Version"));
+    // What a screen reader calls the dialog, in the learner's language.
+    setAccessibleName(QStringLiteral("バージョン情報"));
     setWindowIcon(AppIcon());
     setFixedSize(316, 132);
     // Button face as the window colour, not as the background role: labels take their text

@@ -18,6 +18,8 @@
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTabWidget>
@@ -139,6 +141,20 @@ void TMainF::changeEvent(QEvent *event) {
         // The window manager puts a window that leaves full screen back where it was.
         setWindowState(state & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
     }
+}
+
+void TMainF::keyPressEvent(QKeyEvent *event) {
+    // The keyboard's way to the version dialog, for a learner who cannot right-click the
+    // window's surface. The keys reach the window from any widget that leaves them unused; in an
+    // answer field they open the field's own menu.
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (!menuKey || !versionDialog || qobject_cast<QLineEdit *>(focusWidget())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    ShowModal(versionDialog);
 }
 
 void TMainF::mousePressEvent(QMouseEvent *event) {

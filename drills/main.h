@@ -59,6 +59,8 @@ protected:
     // Shows the version dialog on a right-button press; other buttons do nothing.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint position);
     void mousePressEvent(QMouseEvent *event) override;
+    // The Menu key or Shift+F10 on the window opens the version dialog too.
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 

@@ -1,5 +1,6 @@
 #include "AppIcon.h"
 #include "HexFr.h"
+#include "NumEdit.h"
 #include "Panel.h"
 #include "TagButton.h"
 #include "Version.h"
@@ -76,6 +77,35 @@ TEST_F(MainWindowTest, WindowTakesNoInputWhileTheDialogIsUp) {
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                       examBtn->mapTo(&window, examBtn->rect().center()));
     EXPECT_EQ(examBtn->Tag, 1);
+}
+
+TEST_F(MainWindowTest, MenuKeyAndShiftF10OpenTheVersionDialogButNotInAnAnswerField) {
+    struct Press {
+        QWidget *focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool opens;
+    };
+    const Press presses[] = {
+        {Child("ExamBtn"), Qt::Key_Menu, {}, true},
+        {Child("ExBtn"), Qt::Key_F10, Qt::ShiftModifier, true},
+        {Child("ExBtn"), Qt::Key_F10, {}, false},
+        {window.findChild<TNumEdit *>(), Qt::Key_Menu, {}, false},
+    };
+    window.PgControl2->setCurrentIndex(2); // where the answer fields are
+    for (const Press &press : presses) {
+        press.focus->setFocus();
+        bool shown = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            shown = dialog.isVisible();
+            dialog.reject();
+        });
+        // To the widget with the focus, which leaves the key to its window.
+        QTest::keyClick(press.focus, press.key, press.modifiers);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown, press.opens) << press.focus->objectName().toStdString() << press.key;
+    }
+    EXPECT_EQ(dialog.accessibleName(), "バージョン情報");
 }
 
 TEST_F(MainWindowTest, OtherButtonsOnTheMarginDoNothing) {
