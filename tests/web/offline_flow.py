@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The site without a network, in headless Chromium: loaded once, it starts again when its web
 server has gone; a new version put on the server is what the next load shows, and what is kept
-for the next time without a network.
+for the next time without a network. First, a browser without WebAssembly is told in Japanese
+that it cannot run the program.
 
 usage: offline_flow.py SITE_DIR OUTDIR
 """
@@ -28,13 +29,18 @@ class Server:
 
     def start(self, folder):
         handler = functools.partial(QuietHandler, directory=str(folder))
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", self.port), handler)
+        self.httpd = QuietServer(("127.0.0.1", self.port), handler)
         self.port = self.httpd.server_address[1]
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
+
+
+class QuietServer(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        pass  # a browser that goes away in the middle of a file
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -69,9 +75,34 @@ def main():
                                                       f"<title>{MARKER}</title>"), "utf-8")
     server = Server()
     server.start(first)
+    url = f"http://127.0.0.1:{server.port}/"
+
+    # A browser without WebAssembly is told so, in Japanese.
     driver = start_browser("chromium")
     try:
-        url = f"http://127.0.0.1:{server.port}/"
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                               {"source": "delete window.WebAssembly;"})
+        driver.get(url)
+        message = ""
+        for _ in range(100):
+            message = driver.execute_script(
+                "const status = document.getElementById('status');"
+                "return status.style.display === 'none' ? ''"
+                "     : document.getElementById('message').textContent;")
+            if "動かせません" in message:
+                break
+            time.sleep(0.1)
+        check("このブラウザーでは Radixtrek を動かせません。" == message,
+              f"without WebAssembly the page says {message!r}")
+        print(f"offline: without WebAssembly the page says {message}")
+    except Failure as failure:
+        print(f"offline: FAILED: {failure}")
+        return 1
+    finally:
+        driver.quit()
+
+    driver = start_browser("chromium")
+    try:
         Page(driver, url, out)
         wait_for_cache(driver)
 
