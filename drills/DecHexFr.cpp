@@ -32,8 +32,12 @@ TDHFr::TDHFr(QWidget *parent) : QWidget(parent) {
 }
 
 void TDHFr::NameAnswer(const QString &base) {
-    // What a screen reader says for the field: the question and the base of the answer.
-    AnswerNum->setAccessibleName(QStringLiteral("%1 を%2で").arg(QuesionLbl->text(), base));
+    // What a screen reader says for the field: the question and the base of the answer. Screen
+    // readers name a field after the label that labels it rather than by its own name, so the
+    // label carries the same name; the label still shows only the number.
+    const QString name = QStringLiteral("%1 を%2で").arg(QuesionLbl->text(), base);
+    AnswerNum->setAccessibleName(name);
+    QuesionLbl->setAccessibleName(name);
     AnswerNum->setAccessibleDescription(QString());
 }
 

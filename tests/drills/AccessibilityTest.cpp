@@ -55,6 +55,8 @@ TEST_F(DrillTest, AnswerFieldsAreNamedByTheirQuestion) {
     EXPECT_EQ(upper->QuesionLbl->buddy(), upper->AnswerNum);
     EXPECT_EQ(Spoken(upper->AnswerNum), upper->QuesionLbl->text() + QStringLiteral(" を10進で"));
     EXPECT_EQ(Spoken(lower->AnswerNum), lower->QuesionLbl->text() + QStringLiteral(" を16進で"));
+    // The label that labels the field, whose name screen readers say for it, tells the base too.
+    EXPECT_EQ(Spoken(lower->QuesionLbl), Spoken(lower->AnswerNum));
     Press(window.ExamBtn2);
     const bool right = window.DecHexAns[1] == 0;
     EXPECT_EQ(Spoken(upper->AnswerNum, QAccessible::Description),
