@@ -12,6 +12,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QRawFont>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -244,6 +245,10 @@ TEST_F(MainWindowWidgetsTest, WindowsFontsAreReplacedByIpaFonts) {
     const QFontInfo mincho(Label("Label11")->font());
     EXPECT_EQ(mincho.family(), "IPAMincho");
     EXPECT_EQ(mincho.pixelSize(), 13);
+    // The font the platform's font engine really draws with, not only the one Qt matched: on a
+    // Windows without the Japanese fonts too (Wine), the Mincho lines are IPAMincho.
+    EXPECT_EQ(QRawFont::fromFont(Label("Label11")->font()).familyName(), "IPAMincho");
+    EXPECT_EQ(QRawFont::fromFont(Label("Label10")->font()).familyName(), "IPAPGothic");
     const QFontInfo large(Label("Label99")->font());
     EXPECT_EQ(large.family(), "IPAPGothic");
     EXPECT_EQ(large.pixelSize(), 16);
