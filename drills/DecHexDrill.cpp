@@ -58,9 +58,8 @@ void TMainF::ExamBtn2Click() {
                   DrillTexts::ButtonNow(DrillTexts::DrillStart)});
         return;
     }
-    QStringList questions;
-    for (std::size_t i : wrong)
-        questions << DHFrs[i]->QuesionLbl->text();
+    const QStringList questions = InReadingOrder(
+        DHFrs, wrong, [](const TDHFr *frame) { return frame->QuesionLbl->text(); }, false);
     Announce({DrillTexts::KeepGoing, DrillTexts::WrongItems(questions),
               DrillTexts::ButtonNow(DrillTexts::DrillFinish)});
 }

@@ -62,11 +62,10 @@ void TMainF::ExamBtnClick() {
     const std::vector<std::size_t> wrong = JudgeEveryFrame(HFrs, HexAns);
     if (!wrong.empty()) {
         ShowVerdict(AlarmLbl, false);
-        QStringList digits;
-        for (std::size_t i : wrong)
-            digits << HFrs[i]->HexPnl->Caption();
+        const QStringList places = InReadingOrder(
+            HFrs, wrong, [](const THFr *frame) { return frame->HexPnl->Caption(); }, true);
         Announce({DrillTexts::KeepGoing, DrillTexts::DrillTime(TimeLbl->text()),
-                  DrillTexts::WrongItems(digits), DrillTexts::ButtonNow(DrillTexts::DrillFinish)});
+                  DrillTexts::WrongItems(places), DrillTexts::ButtonNow(DrillTexts::DrillFinish)});
         return;
     }
     QStringList records;

@@ -1,3 +1,4 @@
+#include "Announcer.h"
 #include "AutoLabel.h"
 #include "ColorValue.h"
 #include "DecHexFr.h"
@@ -105,6 +106,10 @@ TEST_F(DecHexDrillTest, OneWrongAnswerKeepsTheDrillRunningUntilFixed) {
     for (std::size_t i = 1; i <= 36; ++i)
         EXPECT_EQ(FieldColor(Frame(i)), i == 20 ? clRed : clLime) << i;
     EXPECT_EQ(window.AlarmLbl2->text(), "全問正解になるまでガンバッテ！");
+    // A screen reader hears the wrong item by its question, not by the answer typed.
+    EXPECT_EQ(Announcer::Of(&window)->LastSentence(),
+              QStringLiteral("全問正解になるまでガンバッテ！不正解 1問: %1。ボタンは 演習終了。")
+                  .arg(Frame(20)->QuesionLbl->text()));
     EXPECT_EQ(ToColorValue(window.AlarmLbl2->palette().color(QPalette::WindowText)), clRed);
     EXPECT_EQ(Button()->Tag, 1);
     EXPECT_EQ(Button()->text(), "演習終了");

@@ -184,7 +184,7 @@ def main(program, prefs, logs):
         learner.leave_review()
         said = learner.press("space", expect="ガンバッテ")
         assert re.search(f"タイム {TIME}", said), said
-        assert f"不正解 1問: {wrong_digit}" in said, (said, left_wrong)
+        assert re.search(rf"不正解 1問: \d+行\d+列 {wrong_digit}。", said), (said, left_wrong)
         print(f"heard: {said}")
         # Put right: the wrong item's line, found again by review.
         learner.enter_review()
