@@ -161,6 +161,21 @@ def main(program, probe, input_method):
         if keys != wanted:
             failures.append(f"the context menu names {keys}, not {wanted}")
 
+        # The keypad's editing keys (Num Lock off) edit while no screen reader runs, though this
+        # test, a client of the accessibility bus, keeps accessibility on.
+        field = decimal[-1]
+        click(field)
+        xdotool("key", "End", "BackSpace")
+        xdotool("type", "123")
+        xdotool("key", "KP_Home")
+        xdotool("type", "9")
+        xdotool("key", "KP_End", "KP_Left", "KP_Delete")
+        try:
+            wait_for("the keypad's keys", lambda: text_of(field) == "912", 5)
+        except AssertionError:
+            failures.append(f"the keypad's editing keys left {text_of(field)!r}, not '912'")
+        print(f"keypad keys: '123', KP_Home, '9', KP_End, KP_Left, KP_Delete: {text_of(field)!r}")
+
         composed = composes(probe_edit)
         print(f"plain line edit afterwards, 'a' then Enter: {composed!r}")
         if composed != "あ":
