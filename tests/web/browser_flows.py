@@ -21,7 +21,7 @@ import time
 import numpy
 from PIL import Image
 from selenium import webdriver
-import selenium.webdriver.chrome.service
+from selenium.webdriver.chrome.service import Service as ChromeService
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.interaction import POINTER_TOUCH
@@ -66,7 +66,7 @@ def start_browser(kind):
                          "--disable-component-update --disable-sync --window-size=1200,800 "
                          "--force-device-scale-factor=1 --lang=ja").split():
             options.add_argument(argument)
-        service = webdriver.chrome.service.Service("/usr/bin/chromedriver")
+        service = ChromeService("/usr/bin/chromedriver")
         return webdriver.Chrome(service=service, options=options)
     options = webdriver.WebKitGTKOptions()
     options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
@@ -328,7 +328,6 @@ def run_flows(page, layout, chromium):
 
     # The version dialog: a right click on the window's own surface shows it (the desktop saves
     # its picture as version.png), and its address opens in a new tab and closes it.
-    count = len(page.said())
     page.click(*widgets["margin"], button="right")
     page.actions.append("version")
     time.sleep(0.5)
