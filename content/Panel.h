@@ -30,8 +30,7 @@ public:
     void Click() { emit Clicked(this); }
 
 signals:
-    // A left-button press and release, both on the panel. The second press of a double click
-    // starts no click: a double click is one click, as with the system's own panels.
+    // A left-button press and release, both on the panel; a double click is two clicks.
     void Clicked(Panel *sender);
 
 protected:

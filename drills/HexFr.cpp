@@ -7,7 +7,6 @@
 #include "Panel.h"
 #include "ScreenReader.h"
 
-#include <QAccessible>
 #include <array>
 
 THFr::THFr(QWidget *parent, int panelLeft) : QWidget(parent) {

@@ -1,5 +1,5 @@
-# Names the service worker's cache after the hash of the program's own files, so that a browser
-# sees a new service worker, and fetches the new files, exactly when the program has changed.
+# Names the service worker's cache after the hash of the program's own files: a new build brings
+# a new worker, which keeps its files in a cache of its own and removes the last build's.
 file(SHA256 ${SITE}/radixtrek.wasm wasm_hash)
 file(SHA256 ${SITE}/radixtrek.js js_hash)
 string(SHA256 build "${wasm_hash}${js_hash}")

@@ -6,8 +6,7 @@
 //                                       performs the actions a browser test performed and saves
 //                                       the window (or the version dialog) at each "shot"
 // Actions: click X Y | tap X Y | rclick X Y DIALOG_SHOT | type TEXT | key End|Home|Backspace |
-//          wheel X Y ANGLE |
-//          drag X1 Y1 X2 Y2 | advance MS | shot NAME
+//          wheel X Y ANGLE | drag X1 Y1 X2 Y2 | advance MS | shot NAME
 #include "Clock.h"
 #include "DecHexFr.h"
 #include "HexFr.h"

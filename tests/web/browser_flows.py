@@ -260,7 +260,7 @@ def drill(page, widgets, frames, questions):
     page.actions[end_click:end_click] = ["advance", str(elapsed_ms(verdict))]
 
 
-def run_flows(page, layout, chromium):
+def run_flows(page, layout, desktop_dialog, chromium):
     widgets, questions = layout["widgets"], layout["questions"]
     frames = {frame["name"]: frame for frame in widgets["hexFrames"]}
     page.shot("start")
@@ -331,12 +331,13 @@ def run_flows(page, layout, chromium):
     page.click(*widgets["margin"], button="right")
     page.actions.append("version")
     time.sleep(0.5)
-    page.dialog_picture = page.picture()
-    Image.fromarray(page.dialog_picture).save(page.folder / "version-window.png")
+    window = page.picture()
+    Image.fromarray(window).save(page.folder / "version-window.png")
+    dialog = numpy.asarray(Image.open(desktop_dialog).convert("RGB"))
+    x, y = find_dialog(window, dialog)
+    Image.fromarray(window[y:y + dialog.shape[0], x:x + dialog.shape[1]]).save(
+        page.folder / "version.png")
     page.shots.append("version")
-    dialog = numpy.asarray(Image.open(page.reference_dialog).convert("RGB"))
-    x, y = find_dialog(page.dialog_picture, dialog)
-    page.dialog_at = (x, y)
     if not chromium:
         # WebKitGTK's driver never lets the right button go after a context-menu event, and then
         # sends no more pointer input to the page: the WebKit flows end here.
@@ -393,12 +394,7 @@ def main():
     failures = []
     try:
         page = Page(driver, f"{url}?seed={SEED}", folder / "browser")
-        page.reference_dialog = folder / "dialog" / "version.png"
-        run_flows(page, layout, kind == "chromium")
-        x, y = page.dialog_at
-        dialog = numpy.asarray(Image.open(page.reference_dialog).convert("RGB"))
-        Image.fromarray(page.dialog_picture[y:y + dialog.shape[0], x:x + dialog.shape[1]]).save(
-            folder / "browser" / "version.png")
+        run_flows(page, layout, folder / "dialog" / "version.png", kind == "chromium")
         # The desktop program's pictures of the same states.
         (folder / "actions.json").write_text(json.dumps(page.actions, ensure_ascii=False))
         subprocess.run([reference, "shots", str(SEED), str(folder / "desktop")] + page.actions,
