@@ -1,6 +1,6 @@
 #pragma once
 
-// Where the program runs in a web page, takes what the page's address asks for: "?seed=N" fixes
-// the seed of every drill, so that a class (or a test) gets the same questions every time.
-// Elsewhere this does nothing.
+// Takes what the user asks of every drill: in a web page the address's "?seed=N", on the
+// desktop the environment variable RADIXTREK_SEED=N. Either fixes the seed of every drill, so
+// that a class (or a test) gets the same questions every time.
 void ApplyPageOptions();

@@ -1,4 +1,0 @@
-#include "PageOptions.h"
-
-// A desktop program takes no arguments.
-void ApplyPageOptions() {}
