@@ -19,6 +19,16 @@ void Panel::AnnounceChecked() {
     QAccessible::updateAccessibility(&event);
 }
 
+void Panel::RenewAccessibleIdentity() {
+    if (!QAccessible::isActive())
+        return;
+    // Screen readers keep what they learnt of an object until told of each change, and a screen
+    // reader told of a hundred changes at once falls seconds behind, or drops what comes next.
+    // What they kept of the old identity is simply never asked for again.
+    if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(this))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
+}
+
 void Panel::SetCaption(const QString &text) {
     if (text == caption)
         return;

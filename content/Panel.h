@@ -25,6 +25,9 @@ public:
     void SetCheckable(bool on) { checkable = on; }
     // Tells screen readers that the tag of a checkable panel has changed.
     void AnnounceChecked();
+    // Gives the panel a new identity for screen readers, which then read it afresh when asked:
+    // for a change that needs no word at once, made to many panels together.
+    void RenewAccessibleIdentity();
 
     // What a click does, without the mouse.
     void Click() { emit Clicked(this); }

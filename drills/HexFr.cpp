@@ -63,8 +63,9 @@ void THFr::SetQuestion(std::int32_t value) {
         const bool wasSet = cell->Tag != 0;
         cell->Tag = 0;
         cell->SetColor(cell->palette().color(QPalette::Button));
+        // A new question clears the cells of a whole drill at once.
         if (wasSet)
-            cell->AnnounceChecked();
+            cell->RenewAccessibleIdentity();
     }
     for (Panel *cell : bits)
         cell->SetCaption(QString::number(cell->Tag));

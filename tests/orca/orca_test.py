@@ -4,24 +4,33 @@ Runs inside its own X display, D-Bus session and home (tools/orca-test.sh). Star
 debug log of its own and the program, then works with Orca's desktop layout and real key
 presses: Tab and space for the buttons, the keypad's flat review keys to read lines and words,
 KP_Divide to click the bit cell under review, Insert+KP_5 to read an object. Does the example
-wrong and right, a timed drill with one wrong item that is then put right, and reads the graph
-page's record. Checks that every press is followed by what it changed, that every click flips
-its cell exactly once, that review keys never move the focus or turn a page, and that an empty
-message line is never read out.
+wrong and right, a timed drill with one wrong item that is then put right, a second drill that
+clears the first's 104 ones, reads the graph page's record, and types the decimal-hexadecimal
+drill's answers, each after hearing its question and direction. Checks that every press is
+followed within a second by what it changed, that every click flips its cell exactly once, that
+review keys never move the focus or turn a page, and that an empty message line is never read
+out.
 """
 
 import os
 import re
 import subprocess
 import sys
+import time
 
 from orca_client import Orca, key
 
+# The questions are fixed by the seed: the timed drill's 48 digits hold 104 ones.
+SEED = "23"
 CELL = re.compile(r"16進 ([0-9A-F]) の ([1248]) の位")
 TIME = r"\d\d:\d\d\.\d\d\d"
 ANNOUNCED_CELL = re.compile(r"(16進 [0-9A-F] の [1248] の位) ([01])\.?$")
 # What Orca echoes of the keys this test uses for review and clicks.
 ECHOES = {"dash ", "slash "}
+# A decimal-hexadecimal answer field as Orca names it on focus: its question and direction.
+FIELD = re.compile(r"([0-9A-F]+) を(10|16)進で")
+# How soon a press must be followed by what it changed, in seconds.
+HEARD_WITHIN = 1.0
 # Words Orca says only when the focus moves, or for the message line's role.
 FOCUS_WORDS = re.compile(r"push button|page tab|警告|alert")
 
@@ -31,14 +40,17 @@ class Learner:
         self.orca = orca
         self.clicks = 0
         self.flips = []  # (cell, new value) as announced
+        self.delays = []  # (what was expected, seconds from the press until it was said)
 
     def press(self, *keys, expect, seconds=5):
         """Presses keys and returns the first utterance that matches expect, once Orca has
         worked through what the keys changed, as a learner listening to the end would."""
         mark = self.orca.mark()
+        pressed = time.monotonic()
         key(*keys)
         said = self.orca.wait_for(expect, mark, lambda s: any(re.search(expect, u) for u in s),
                                   seconds)
+        self.delays.append((expect, time.monotonic() - pressed))
         self.orca.quiet(mark, settle=0.3)
         return next(u for u in said if re.search(expect, u))
 
@@ -53,7 +65,7 @@ class Learner:
         return heard
 
     def focus(self, caption):
-        for _ in range(8):
+        for _ in range(50):
             mark = self.orca.mark()
             key("Tab")
             if any(f"{caption} push button" in u for u in self.orca.quiet(mark)):
@@ -125,7 +137,8 @@ def main(program, prefs, logs):
         start = orca.mark()
         orca.wait_for("that it is on", start, lambda s: "Screen reader on." in s, seconds=60)
         program_log = open(os.path.join(logs, "program.log"), "w")
-        app = subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb"),
+        app = subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
+                                                   RADIXTREK_SEED=SEED),
                                stdout=program_log, stderr=subprocess.STDOUT)
         orca.wait_for("the program's window", start,
                       lambda s: any(u.startswith("Radixtrek frame") for u in s), seconds=60)
@@ -198,6 +211,17 @@ def main(program, prefs, logs):
         time_taken = re.search(f"タイム ({TIME})", said).group(1)
         assert f"最速タイム更新 {time_taken}" in said and "ボタンは 演習開始" in said, said
         print(f"heard: {said}")
+        digits = "".join("".join(line) for line in lines)
+        ones = sum(bin(int(d, 16)).count("1") for d in digits)
+        assert ones >= 100, f"the drill's digits {digits} hold only {ones} ones"
+
+        # A second drill clears every one; its start is heard at once all the same. Checked
+        # unanswered, it names every item that is not 0.
+        said = learner.press("space", expect="演習を開始")
+        said = learner.press("space", expect="ガンバッテ")
+        nonzero = len(digits) - digits.count("0")
+        assert f"不正解 {nonzero}問" in said, (said, digits)
+        print(f"second drill: {ones} ones cleared; heard: {said[:60]}…")
 
         # The graph page: its record by flat review, and the chart's description.
         learner.press("shift+Tab", "shift+Tab", expect="page tab list")
@@ -217,6 +241,38 @@ def main(program, prefs, logs):
         said = learner.press("Insert+KP_Begin", expect="1回目")
         print(f"Insert+KP_5: {said}")
         learner.leave_review()
+
+        # The decimal-hexadecimal drill, every answer typed after its question and direction.
+        learner.press("Right", expect="10進⇔16進 page tab")
+        learner.focus("演習開始")
+        said = learner.press("space", expect="演習を開始")
+        assert "36問" in said, said
+        answered = {}
+        for _ in range(60):
+            mark = orca.mark()
+            key("Tab")
+            heard = " ".join(orca.quiet(mark, settle=0.4))
+            if "演習終了 push button" in heard and len(answered) == 36:
+                break
+            field = FIELD.search(heard)
+            if not field or field.group(0) in answered:
+                continue
+            question, base = field.groups()
+            value = int(question, 16 if base == "10" else 10)
+            answer = str(value) if base == "10" else f"{value:x}"
+            key(*answer)
+            answered[field.group(0)] = answer
+        assert len(answered) == 36, f"heard {len(answered)} fields: {answered}"
+        directions = sorted({name.split("を")[1] for name in answered})
+        print(f"36 fields heard with their question and direction ({directions}), answered")
+        said = learner.press("space", expect="オメデトウ")
+        assert "ボタンは 演習開始" in said, said
+        print(f"heard: {said}")
+
+        slow = [(what, round(delay, 2)) for what, delay in learner.delays if delay > HEARD_WITHIN]
+        assert not slow, f"heard later than {HEARD_WITHIN} s: {slow}"
+        print(f"{len(learner.delays)} presses, each heard within "
+              f"{max(d for _, d in learner.delays):.2f} s")
 
         learner.record_flips(session)
         assert len(learner.flips) == learner.clicks, (
