@@ -12,6 +12,7 @@
 #include "PageTurnAccessibility.h"
 #include "ProgressChart.h"
 #include "ReviewKeys.h"
+#include "TabListAccessible.h"
 #include "TagButton.h"
 #include "WidgetBuilder.h"
 
@@ -58,6 +59,7 @@ TMainF::TMainF(const Clock &clock, QWidget *parent)
           return screen ? screen->geometry() : QRect();
       }) {
     InstallAccessibleFactory<TMainF, MakeMainWindowAccessible>();
+    InstallTabListAccessibility();
     setObjectName(QStringLiteral("MainF"));
     setWindowTitle(MainCaption);
     setFont(MakeFont(WindowFont));

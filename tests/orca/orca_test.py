@@ -226,6 +226,8 @@ def main(program, prefs, logs):
         # The graph page: its record by flat review, and the chart's description.
         learner.press("shift+Tab", "shift+Tab", expect="page tab list")
         learner.press("Right", expect="演習グラフ page tab")
+        said = learner.press("KP_Enter", expect=r"\d+ of \d+")
+        assert "2 of 3" in said, f"where am I on the second of three pages: {said}"
         learner.enter_review()
         found = {}  # the record is the last of these, the line review stops on
         for _ in range(40):
