@@ -8,6 +8,7 @@ FramePlacement::FramePlacement(QWidget *window, std::function<QRect()> area)
 FramePlacement::~FramePlacement() = default;
 
 void FramePlacement::Place() {
+    awaitingFrame = true;
     PlaceWith(ExpectedFrameMargins(window));
     if (!watch)
         watch = std::make_unique<FrameWatch>(window, [this] { FrameReported(); });
@@ -27,6 +28,12 @@ void FramePlacement::PlaceWith(const QMargins &frame) {
 }
 
 void FramePlacement::FrameReported() {
+    // Only the first report answers for the frame the window was placed with. Later ones come
+    // with changes of the window's state: a window manager going to full screen drops the frame
+    // before it moves the window, and puts the window back itself.
+    if (!awaitingFrame)
+        return;
+    awaitingFrame = false;
     // A window the user or the window manager has moved meanwhile stays where it is.
     if (window->isVisible() && window->geometry() == placed)
         PlaceWith(CurrentFrameMargins(window));

@@ -5,7 +5,7 @@ Checks, from what the X server reports, that the main window's frame (title bar 
 included) is centred on the screen when first shown, that the version dialog's frame is
 centred over the main window's frame at each opening, also after the main window was moved,
 and that the window manager's full-screen and maximise commands leave the window at its one
-size and place.
+size and place, also when full screen is asked for as soon as a fresh start is framed.
 """
 
 import re
@@ -93,13 +93,53 @@ def close_dialog():
     wait_for("the dialog to close", lambda: shown("Version") is None)
 
 
+FRESH_STARTS = 8
+
+
+def framed_main_window():
+    main_window = wait_for("the main window", lambda: shown("Radixtrek"))
+    wait_for("the main window's frame",
+             lambda: "=" in run("xprop", "-id", main_window, "_NET_FRAME_EXTENTS"))
+    return main_window
+
+
+def ask_for(main_window, command, failures, what=""):
+    """Asks the window manager for a full-screen or maximised window; the window must keep
+    its size and place, and no such state."""
+    before = client(main_window)
+    run("wmctrl", "-i", "-r", main_window, "-b", f"add,{command}")
+    # The request is answered in a few events; a window that took it keeps it.
+    time.sleep(1)
+    after = client(main_window)
+    print(f"{command} asked{what}: client {before} -> {after}, {states(main_window).strip()}")
+    if after != before or "FULLSCREEN" in states(main_window) or \
+            "MAXIMIZED" in states(main_window):
+        failures.append(f"{command}{what}: client {before} became {after}, "
+                        f"{states(main_window).strip()}")
+
+
+def fresh_starts(program, failures):
+    """Full screen asked for as soon as the window is framed, on several fresh starts: the
+    frame stays centred."""
+    for start in range(1, FRESH_STARTS + 1):
+        process = subprocess.Popen([program])
+        try:
+            main_window = framed_main_window()
+            ask_for(main_window, "fullscreen", failures, f" on fresh start {start}")
+            check_centred(f"main window after full screen, fresh start {start}",
+                          frame(main_window), screen(), failures)
+        finally:
+            process.terminate()
+            process.wait(10)
+        wait_for("the window to close", lambda: shown("Radixtrek") is None)
+
+
 def main(program):
     failures = []
+    fresh_starts(program, failures)
     process = subprocess.Popen([program])
     try:
-        main_window = wait_for("the main window", lambda: shown("Radixtrek"))
-        wait_for("the main window's frame",
-                 lambda: "=" in run("xprop", "-id", main_window, "_NET_FRAME_EXTENTS"))
+        main_window = framed_main_window()
         size = client(main_window)[2:]
         if size != CLIENT:
             failures.append(f"client area {size}, not {CLIENT}")
@@ -116,16 +156,7 @@ def main(program):
             close_dialog()
 
         for command in ["fullscreen", "maximized_vert,maximized_horz"]:
-            before = client(main_window)
-            run("wmctrl", "-i", "-r", main_window, "-b", f"add,{command}")
-            # The request is answered in a few events; a window that took it keeps it.
-            time.sleep(1)
-            after = client(main_window)
-            print(f"{command} asked: client {before} -> {after}, {states(main_window).strip()}")
-            if after != before or "FULLSCREEN" in states(main_window) or \
-                    "MAXIMIZED" in states(main_window):
-                failures.append(f"{command}: client {before} became {after}, "
-                                f"{states(main_window).strip()}")
+            ask_for(main_window, command, failures)
     finally:
         process.terminate()
         process.wait(10)
