@@ -41,7 +41,7 @@ test: build
 # A screen reader's view: the program driven through the accessibility bus (AT-SPI) alone.
 test-atspi: build
 	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth xdotool
-	@tools/atspi-test.sh $(BUILD_DIR)/app/radixtrek
+	@tools/atspi-test.sh $(BUILD_DIR)/app/radixtrek $(BUILD_DIR)/tests/accessibility_event_tests
 
 # Answers typed with a Japanese input method on, ibus and then fcitx5, each with anthy in
 # hiragana; real X key events.

@@ -1,3 +1,4 @@
+#include "AutoLabel.h"
 #include "Version.h"
 #include "main.h"
 
@@ -69,4 +70,22 @@ TEST(LabelInkTest, NoShownLabelCutsOffItsText) {
     ExpectNoClippedInk(&window, "main window");
     dialog.show();
     ExpectNoClippedInk(&dialog, "version dialog");
+}
+
+// A message line shows many captions in turn; each must stand where it stood the first time.
+TEST(LabelInkTest, ACaptionShownAgainIsDrawnWhereItWasFirst) {
+    TMainF window;
+    window.show();
+    for (AutoLabel *label : window.findChildren<AutoLabel *>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        SCOPED_TRACE(label->objectName().toStdString());
+        const QString caption = label->text();
+        const QRect box = label->TextBox();
+        const QImage first = label->grab().toImage();
+        label->SetCaption(caption + caption);
+        label->SetCaption(caption);
+        EXPECT_EQ(label->TextBox(), box);
+        EXPECT_EQ(label->grab().toImage(), first);
+    }
 }

@@ -20,14 +20,14 @@ from atspi_client import application, centre, find, find_all, pump, wait_for
 CELL_NAME = re.compile(r"^16進 ([0-9A-F]) の ([1248]) の位$")
 TIME = r"\d\d:\d\d\.\d\d\d"
 
-heard = []  # (event type, source role, source name), in order
+heard = []  # (event type, source role, source name, detail), in order
 
 
 def listen(event):
     try:
-        heard.append((event.type, event.source.getRoleName(), event.source.name))
+        heard.append((event.type, event.source.getRoleName(), event.source.name, event.detail1))
     except Exception:  # the source may be gone already
-        heard.append((event.type, None, None))
+        heard.append((event.type, None, None, None))
 
 
 def act(node, *names):
@@ -89,7 +89,7 @@ def main(program):
     pyatspi.Registry.registerEventListener(
         listen, "object:state-changed:checked", "object:property-change:accessible-name",
         "object:property-change:accessible-description", "object:children-changed",
-        "object:state-changed:selected")
+        "object:state-changed:selected", "object:state-changed:showing")
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     process = subprocess.Popen([program], env=environment)
     try:
@@ -139,7 +139,7 @@ def main(program):
 
         # What was announced on the way.
         pump()
-        kinds = {(event, role) for event, role, _ in heard}
+        kinds = {(event, role) for event, role, _, _ in heard}
         for expected in [("object:state-changed:checked", "check box"),
                          ("object:property-change:accessible-description", "check box"),
                          ("object:property-change:accessible-name", "label"),  # the time
@@ -147,7 +147,14 @@ def main(program):
                          ("object:state-changed:selected", "page tab")]:  # the table shown
             assert expected in kinds, f"never heard {expected}: {sorted(kinds)}"
         assert any(event.startswith("object:children-changed") and role == "chart"
-                   for event, role, _ in heard), "the graph's new entry was not announced"
+                   for event, role, _, _ in heard), "the graph's new entry was not announced"
+        # A notification is spoken by its name; the message line appears as it fills.
+        showing = [(role, name, shown) for event, role, name, shown in heard
+                   if event == "object:state-changed:showing"]
+        start = "演習を開始。48問。解説は 各進数の関連。ボタンは 演習終了。"
+        for expected in [("notification", start, 1), ("alert", "全問正解オメデトウ！", 1)]:
+            assert expected in showing, \
+                f"never heard {expected} appear: {[s for s in showing if s[0] == expected[0]]}"
         print("announcements heard")
     finally:
         process.terminate()

@@ -186,6 +186,15 @@ TEST_F(ChartPanelTest, TinyPanelsStillGetAPlotRectangle) {
     EXPECT_GT(chart.PlotHeight, 0);
 }
 
+// The labels' room depends on their step, which depends on the room left: ends that are no
+// multiples of any step need more than one round of layout to settle.
+TEST_F(ChartPanelTest, AxesBetweenStepsSettleOnTheirPlotRectangle) {
+    chart.LeftAxis.SetRange(0.3, 10.7);
+    chart.BottomAxis.SetRange(0.3, 10.7);
+    Picture();
+    EXPECT_EQ(chart.PlotRect, (TRect{41, 10, 544, 225}));
+}
+
 TEST_F(ChartPanelTest, AxesShowOnlyWhereTheSeriesFeedsThem) {
     EXPECT_TRUE(chart.AxisShown(&chart.BottomAxis));
     EXPECT_TRUE(chart.AxisShown(&chart.LeftAxis));

@@ -143,10 +143,28 @@ TEST_F(DrillTest, AScreenReaderDoesTheTimedDrillAndReadsItsTimeWithoutMouseOrKey
     EXPECT_EQ(graph->child(1)->text(QAccessible::Name), "2回目 01:01.000");
 }
 
+// Flat review reads the graph's drills as lines over the chart, so every line must stand on it.
+TEST_F(DrillTest, ThirtyDrillsStandAsLinesTopToBottomInsideTheChart) {
+    window.PgControl2->setCurrentIndex(1);
+    for (int n = 1; n <= 30; ++n)
+        window.Chart1->SeriesList().front()->AddPointXY(n, (40.0 + n) / 86400, QString(),
+                                                        AutoColor);
+    QAccessibleInterface *graph = Of(window.Chart1);
+    ASSERT_EQ(graph->childCount(), 30);
+    const QRect chart(window.Chart1->mapToGlobal(QPoint()), window.Chart1->size());
+    int above = chart.top() - 1;
+    for (int i = 0; i < 30; ++i) {
+        const QRect line = graph->child(i)->rect();
+        EXPECT_TRUE(chart.contains(line)) << "drill " << i + 1;
+        EXPECT_GT(line.top(), above) << "drill " << i + 1;
+        above = line.bottom();
+    }
+}
+
 // Screen readers leave most changes away from the focus unspoken; each press and click says what
 // it changed, and each verdict is an alert.
 TEST_F(DrillTest, EveryPressSaysWhatItChangedAndEveryVerdictAlerts) {
-    const auto *announcer = window.findChild<Announcer *>();
+    auto *announcer = window.findChild<Announcer *>();
     ASSERT_NE(announcer, nullptr);
     int alerts = 0;
     QObject::connect(window.AlarmLbl, &AutoLabel::AlertRaised, [&alerts] { ++alerts; });
@@ -189,4 +207,7 @@ TEST_F(DrillTest, EveryPressSaysWhatItChangedAndEveryVerdictAlerts) {
         "全問正解オメデトウ！タイム 01:02.000。最速タイム更新 01:02.000。最低タイム更新 01:02.000。"
         "演習を終了。ボタンは 演習開始。");
     EXPECT_EQ(alerts, 2);
+    // Screen readers speak a notification's name; its description goes unsaid.
+    EXPECT_EQ(Of(announcer)->role(), QAccessible::Notification);
+    EXPECT_EQ(Of(announcer)->text(QAccessible::Name), announcer->LastSentence());
 }
