@@ -6,10 +6,10 @@ presses: Tab and space for the buttons, the keypad's flat review keys to read li
 KP_Divide to click the bit cell under review, Insert+KP_5 to read an object. Does the example
 wrong and right, a timed drill with one wrong item that is then put right, a second drill that
 clears the first's 104 ones, reads the graph page's record, and types the decimal-hexadecimal
-drill's answers, each after hearing its question and direction. Checks that every press is
-followed within a second by what it changed, that every click flips its cell exactly once, that
-review keys never move the focus or turn a page, and that an empty message line is never read
-out.
+drill's answers, each after hearing its question and direction, and opens the version dialog
+with Shift+F10. Checks that every press is followed within a second by what it changed, that
+every click flips its cell exactly once, that review keys never move the focus or turn a page,
+and that an empty message line is never read out.
 """
 
 import os
@@ -270,6 +270,12 @@ def main(program, prefs, logs):
         said = learner.press("space", expect="オメデトウ")
         assert "ボタンは 演習開始" in said, said
         print(f"heard: {said}")
+
+        # The version dialog, from the keyboard, by its Japanese name; like its title bar's close
+        # button, the window manager's Alt+F4 closes it.
+        said = learner.press("shift+F10", expect="バージョン情報")
+        learner.press("alt+F4", expect="演習開始 push button")
+        print(f"Shift+F10: {said}")
 
         slow = [(what, round(delay, 2)) for what, delay in learner.delays if delay > HEARD_WITHIN]
         assert not slow, f"heard later than {HEARD_WITHIN} s: {slow}"
