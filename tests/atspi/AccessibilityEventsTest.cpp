@@ -14,6 +14,7 @@
 #include <QDBusInterface>
 #include <QDBusVariant>
 #include <QTabWidget>
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,6 +54,7 @@ protected:
     }
     void TearDown() override {
         QAccessible::installUpdateHandler(nullptr);
+        heard = nullptr;
         SetScreenReader(false);
         DrillTest::TearDown();
     }
