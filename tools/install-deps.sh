@@ -32,5 +32,23 @@ if [ "$(id -u)" -ne 0 ]; then
 else
     SUDO=
 fi
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another apt or dpkg run (an update, a desktop's updater) holds apt's locks for a while: wait
+# for it instead of failing at once. apt waits for dpkg's locks when told to, quietly with -qq,
+# but not for the package lists' or the downloads' lock; so this waits, saying so, while
+# /proc/locks shows another process holding one.
+wait_lock=(-o DPkg::Lock::Timeout=600)
+wait_for() {
+    local major minor inode waited
+    read -r major minor inode < <(stat -c '%Hd %Ld %i' "$1" 2>/dev/null) || return 0
+    for ((waited = 0; waited < 600; waited++)); do
+        grep -q " $(printf '%02x:%02x:%s' "$major" "$minor" "$inode") " /proc/locks || return 0
+        [ $waited -eq 0 ] && echo "Waiting for another apt run to let go of $1"
+        sleep 1
+    done
+}
+wait_for /var/lib/apt/lists/lock
+$SUDO apt-get "${wait_lock[@]}" update -qq
+wait_for /var/lib/dpkg/lock-frontend
+wait_for /var/cache/apt/archives/lock
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get "${wait_lock[@]}" install -y -qq \
+    --no-install-recommends "${missing[@]}"
