@@ -1,12 +1,14 @@
 #include "NumEdit.h"
 
 #include "AnsiText.h"
+#include "ClipboardText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <algorithm>
 #include <limits>
@@ -116,6 +118,26 @@ void NameFieldKey(QAction *action) {
     action->setText(label);
 }
 
+// The line edit asks its validator about every change of its text, whatever made it; so the
+// gate sits there, where no way in can pass it by.
+class Gate : public QValidator {
+public:
+    explicit Gate(TNumEdit *edit) : QValidator(edit), edit(edit) {}
+    State validate(QString &text, int &caret) const override {
+        return edit->AdmitChange(text, caret);
+    }
+
+private:
+    TNumEdit *edit;
+};
+
+char16_t HalfWidth(char16_t code) {
+    if ((code >= u'０' && code <= u'９') || (code >= u'Ａ' && code <= u'Ｆ') ||
+        (code >= u'ａ' && code <= u'ｆ'))
+        return char16_t(code - u'０' + u'0');
+    return code;
+}
+
 } // namespace
 
 TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent) {
@@ -124,7 +146,9 @@ TNumEdit::TNumEdit(QWidget *parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     // MaxLength is kept here, for typing and pasting only; written values are never cut.
     QLineEdit::setMaxLength(std::numeric_limits<int>::max());
-    setText(QStringLiteral("0"));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) { FShown = text; });
+    setValidator(new Gate(this));
+    SetValue(0);
     SetAlignment(taRightJustify);
     SetNumericType(ntDecimal);
 }
@@ -145,8 +169,6 @@ void TNumEdit::SetNumericType(TNumericType value) {
 }
 
 std::int64_t TNumEdit::Value() const {
-    // Emptiness is a property of the text: characters that Shift-JIS cannot hold may leave no
-    // bytes, yet the field is not empty.
     return text().isEmpty() ? -1 : TextToInt(AnsiText(), FNumericType);
 }
 
@@ -154,7 +176,9 @@ void TNumEdit::SetValue(std::int64_t value) {
     QByteArray digits = value == 0 ? QByteArray("0") : IntToText(value, FNumericType);
     if (FZeroPadding && digits.size() < FMaxLength)
         digits.prepend(FMaxLength - digits.size(), '0');
+    FWriting = true;
     setText(QString::fromLatin1(digits));
+    FWriting = false;
 }
 
 void TNumEdit::SetMaxLength(int value) { FMaxLength = std::max(0, value); }
@@ -185,27 +209,67 @@ qsizetype TNumEdit::Room() const {
 }
 
 void TNumEdit::PasteLimited() {
-    if (isReadOnly())
-        return;
-    // Pasted text meets the same rule as typed text, so that the value is read from the base's
-    // digits alone; full-width digits and letters, as Japanese text often has them, count as
-    // the half-width ones.
-    QString digits;
-    for (const QChar character : QGuiApplication::clipboard()->text()) {
-        char16_t code = character.unicode();
-        if ((code >= u'０' && code <= u'９') || (code >= u'Ａ' && code <= u'Ｆ') ||
-            (code >= u'ａ' && code <= u'ｆ'))
-            code = char16_t(code - u'０' + u'0');
-        if (code != Backspace && Accepts(code))
-            digits += QChar(code);
-    }
-    if (!digits.isEmpty())
-        insert(AnsiPrefix(digits, Room()).toString());
+    if (!isReadOnly())
+        PasteClipboardText(*this);
 }
 
-bool TNumEdit::Accepts(char16_t key) const {
-    if (key == Backspace)
-        return true;
+void TNumEdit::InsertText(const QString &text) {
+    if (isReadOnly())
+        return;
+    // Admitted here already, so that the change passes the gate whole and stays one step to
+    // undo; a text without a single digit leaves the field as it was, selection and all.
+    if (const QString digits = Admitted(text, Room()); !digits.isEmpty())
+        insert(digits);
+}
+
+QString TNumEdit::Admitted(QStringView offered, qsizetype room) const {
+    // Full-width digits and letters, as Japanese text often has them, count as the half-width
+    // ones; anything else is left out, as typing would leave it out.
+    QString digits;
+    for (const QChar character : offered) {
+        const char16_t code = HalfWidth(character.unicode());
+        if (IsDigit(code))
+            digits += QChar(code);
+    }
+    digits.truncate(AnsiPrefix(digits, room).size());
+    return digits;
+}
+
+QValidator::State TNumEdit::AdmitChange(QString &text, int &caret) const {
+    if (FWriting)
+        return QValidator::Acceptable;
+    // What the change put in place of the shown text's middle: the text between the longest
+    // beginning and the longest end that the two share.
+    const qsizetype shared = std::min(text.size(), FShown.size());
+    qsizetype front = 0;
+    while (front < shared && text[front] == FShown[front])
+        ++front;
+    qsizetype back = 0;
+    while (back < shared - front &&
+           text[text.size() - 1 - back] == FShown[FShown.size() - 1 - back])
+        ++back;
+    const qsizetype offered = text.size() - front - back;
+    qsizetype room = std::numeric_limits<qsizetype>::max();
+    if (FMaxLength > 0) {
+        const qsizetype kept =
+            AnsiLength(QStringView(text).first(front)) + AnsiLength(QStringView(text).last(back));
+        room = std::max<qsizetype>(0, FMaxLength - kept);
+    }
+    const QString digits = Admitted(QStringView(text).mid(front, offered), room);
+    if (digits.size() == offered)
+        return QValidator::Acceptable;
+    if (digits.isEmpty() && offered > 0) {
+        // Nothing of it passes: the change is not made.
+        text = FShown;
+        caret = int(std::min(front, FShown.size()));
+    } else {
+        text.replace(front, offered, digits);
+        caret = int(front + digits.size());
+    }
+    return QValidator::Acceptable;
+}
+
+bool TNumEdit::IsDigit(char16_t key) const {
     switch (FNumericType) {
     case ntDecimal:
         return key >= u'0' && key <= u'9';
@@ -219,6 +283,8 @@ bool TNumEdit::Accepts(char16_t key) const {
     }
     return false;
 }
+
+bool TNumEdit::Accepts(char16_t key) const { return key == Backspace || IsDigit(key); }
 
 void TNumEdit::TypeCharacter(char16_t key) {
     if (auto *form = dynamic_cast<TKeyPreviewForm *>(window()); form && form->KeyPreview())
@@ -260,9 +326,9 @@ void TNumEdit::keyPressEvent(QKeyEvent *event) {
 }
 
 void TNumEdit::inputMethodEvent(QInputMethodEvent *event) {
-    // Composition is not shown; committed text is judged like typed characters.
-    for (QChar character : event->commitString())
-        TypeCharacter(character.unicode());
+    // A composition in progress is not shown; committed text goes in once, through the gate.
+    if (!event->commitString().isEmpty())
+        InsertText(event->commitString());
     event->accept();
 }
 
@@ -292,11 +358,41 @@ void TNumEdit::contextMenuEvent(QContextMenuEvent *event) {
         if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, &TNumEdit::PasteLimited);
+            action->setEnabled(!isReadOnly() && ClipboardMayHoldText());
         }
         NameFieldKey(action);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void TNumEdit::mouseReleaseEvent(QMouseEvent *event) {
+    // The selection's paste by the middle button, as one step to undo like any other paste.
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+        deselect();
+        InsertText(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TNumEdit::dropEvent(QDropEvent *event) {
+    if (event->source() == this) {
+        QLineEdit::dropEvent(event); // digits moved or copied within the field
+        return;
+    }
+    // Text from elsewhere is copied, never moved: what the gate leaves out stays where it was.
+    const QString text = event->mimeData()->text();
+    if (text.isNull() || isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    InsertText(text);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void TNumEdit::paintEvent(QPaintEvent *event) {

@@ -3,6 +3,7 @@
 #include "NumConversions.h"
 
 #include <QLineEdit>
+#include <QValidator>
 #include <cstdint>
 #include <functional>
 
@@ -18,7 +19,9 @@ public:
 };
 
 // A single-line edit for a whole number in base 10, 2, 8 or 16. Typing lets only the digits
-// of the base through; Value reads and writes the text as a 64-bit number.
+// of the base through, and so does every other way text gets in (pasting, the selection's
+// middle click, a drop, an input method, an accessibility client, setText); Value reads and
+// writes the text as a 64-bit number.
 class TNumEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -55,10 +58,23 @@ public:
     // to 0.
     std::function<void(TNumEdit *sender, char16_t &key)> OnKeyPress;
 
+    // Inserts text at the caret in place of the selection, as a paste does: what Admitted
+    // keeps of it; nothing at all when it keeps nothing.
+    void InsertText(const QString &text);
+
+    // The rule for text that arrives otherwise than by a typed key: the digits of the base that
+    // offered holds, full-width digits and letters as their half-width forms (case kept), as
+    // many as room bytes take.
+    QString Admitted(QStringView offered, qsizetype room) const;
+
+    // The gate that every change of the text passes but the control's own writes of Value,
+    // whatever made the change: what the change put in place of the shown text's middle is cut
+    // down to what Admitted keeps, within MaxLength; a change that offered text of which
+    // nothing is kept is not made.
+    QValidator::State AdmitChange(QString &text, int &caret) const;
+
 public slots:
-    // Inserts the digits of the base that the clipboard's text holds (full-width ones as
-    // half-width), as many as MaxLength leaves room for; everything else is left out, as typing
-    // would leave it out.
+    // Inserts the clipboard's current text through the gate.
     void PasteLimited();
 
 protected:
@@ -67,6 +83,8 @@ protected:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusInEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -75,10 +93,15 @@ private:
     bool Accepts(char16_t key) const;
     // Bytes that typing or pasting may still add in place of the selection.
     qsizetype Room() const;
+    bool IsDigit(char16_t key) const;
 
     TAlignment FAlignment = taLeftJustify;
     TNumericType FNumericType = ntDecimal;
     bool FZeroPadding = false;
     int FMaxLength = 0;
     bool FCtl3D = true;
+    // The text as last shown, against which the gate sees what a change puts in.
+    QString FShown;
+    // Set while the control writes its own text, which the gate lets through uncut.
+    bool FWriting = false;
 };

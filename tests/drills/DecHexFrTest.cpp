@@ -75,11 +75,12 @@ TEST_F(DecHexFrTest, EmptyOrOutOfRangeAnswersMatchNoQuestion) {
     EXPECT_EQ(frame.GetAnswer(), 0);
 }
 
-TEST_F(DecHexFrTest, PastedTextIsReadByTheFieldsRules) {
+TEST_F(DecHexFrTest, TextSetOtherwiseKeepsToTheFieldsDigits) {
     frame.SetQuestion(1, 18);
     frame.AnswerNum->setText(QStringLiteral("1x2"));
     EXPECT_EQ(frame.GetAnswer(), 18);
+    // Not 82, as "1x" would read with "x" taken as the digit 72.
     frame.SetQuestion(0, 82);
     frame.AnswerNum->setText(QStringLiteral("1x"));
-    EXPECT_EQ(frame.GetAnswer(), 82);
+    EXPECT_EQ(frame.GetAnswer(), 1);
 }
