@@ -44,9 +44,9 @@ test-atspi: build
 	@tools/atspi-test.sh $(BUILD_DIR)/app/radixtrek $(BUILD_DIR)/tests/accessibility_event_tests
 
 # Answers typed with a Japanese input method on, ibus and then fcitx5, each with anthy in
-# hiragana; real X key events.
+# hiragana, and text pasted by the middle button and dropped from another window; real X events.
 test-ime: build
-	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth openbox xdotool \
+	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth openbox xdotool xclip \
 	    ibus ibus-anthy fcitx5 fcitx5-anthy fcitx5-frontend-qt6
 	@tools/ime-test.sh $(BUILD_DIR)/app/radixtrek $(BUILD_DIR)/tests/ime_probe
 

@@ -8,6 +8,10 @@ starts the program, turns to the decimal and hexadecimal drill, starts it and ty
 answer fields with real X key events, moving on with Tab. Each field must hold exactly the
 digits of its base that were typed, and the field's context menu must name the field's own
 keys, not X11's keys of other keyboards. The plain line edit must still compose at the end.
+Text that does not come from typed keys must keep to the same rule: a middle-click paste of the
+X selection and a drag of selected text from the plain line edit, each a careless reading's
+form of the field's answer ("4541:" for 45420), leave only their digits, the drill judges them
+wrong, and the dragged text stays where it was.
 Everything is read through the accessibility bus; keys and clicks go through the X server.
 """
 
@@ -108,6 +112,52 @@ def type_answers(fields, digits):
     return failures
 
 
+def folded(field):
+    """The answer of a decimal field as a careless reading would take it back: a digit less in
+    front and the character after "9" standing for ten (45420 as "4541:")."""
+    answer = int(field.name.split(" ")[0], 16)
+    return f"{answer // 10 - 1}{chr(ord('0') + 10 + answer % 10)}"
+
+
+def paste_from_outside(window, pasted, dropped, probe_edit):
+    """A middle-click paste into one field and a drop into another, each after emptying the
+    field; then the drill's check. Returns the failures."""
+    for field in (pasted, dropped):
+        click(field)
+        xdotool("key", "End", "BackSpace")
+    subprocess.run(["xclip", "-selection", "primary"], input=folded(pasted).encode(), check=True)
+    x, y = centre(pasted)
+    xdotool("mousemove", "--sync", str(x), str(y), "click", "2")
+
+    probe_edit.queryEditableText().setTextContents(folded(dropped))
+    probe_edit.queryText().setSelection(0, 0, len(folded(dropped)))
+    box = probe_edit.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    start, end = (box.x + 12, box.y + box.height // 2), centre(dropped)
+    xdotool("mousemove", "--sync", str(start[0]), str(start[1]), "mousedown", "1")
+    for step in range(1, 11):
+        xdotool("mousemove", "--sync", str(start[0] + (end[0] - start[0]) * step // 10),
+                str(start[1] + (end[1] - start[1]) * step // 10))
+    time.sleep(0.5)
+    xdotool("mouseup", "1")
+    time.sleep(0.5)
+
+    failures = []
+    for field, how in ((pasted, "middle-click paste"), (dropped, "drop")):
+        wanted = folded(field)[:-1]
+        print(f"{field.name}: {how} of {folded(field)!r} holds {text_of(field)!r}")
+        if text_of(field) != wanted:
+            failures.append(f"{field.name}: {how} of {folded(field)!r} holds {text_of(field)!r}")
+    if text_of(probe_edit) != folded(dropped):
+        failures.append(f"the dragged text {folded(dropped)!r} left {text_of(probe_edit)!r}")
+    click(find(window, pyatspi.ROLE_PUSH_BUTTON, "演習終了"))
+    for field in (pasted, dropped):
+        judged = wait_for("the check", lambda: field.description)
+        print(f"{field.name}: judged {judged}")
+        if judged != "不正解":
+            failures.append(f"{field.name} holding {text_of(field)!r} was judged {judged}")
+    return failures
+
+
 def menu_keys(field):
     """The keys that the field's context menu names, as shown on X11: right-click, read the
     menu that screen readers are told of (popup menus are not in the window's tree), Escape."""
@@ -152,6 +202,8 @@ def main(program, probe, input_method):
         assert len(decimal) == 18 and len(hexadecimal) == 18, (len(decimal), len(hexadecimal))
         failures = type_answers(decimal, "0123456789")
         failures += type_answers(hexadecimal, HEXADECIMAL)
+        outside = [field for field in decimal[4:-1] if int(field.name.split(" ")[0], 16) >= 100]
+        failures += paste_from_outside(window, outside[0], outside[1], probe_edit)
 
         # The menu names the field's own keys, not X11's keys of other keyboards (F14, F18).
         keys, names = menu_keys(hexadecimal[0])
