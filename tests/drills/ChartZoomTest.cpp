@@ -136,6 +136,9 @@ TEST_F(ChartZoomTest, ADragMayStartOnTheBottomAxisLabels) {
     ASSERT_GT(start.y(), chart->PlotRect.Bottom);
     EXPECT_EQ(chart->HitPart(start.x(), start.y()).Part,
               TCustomChart::TChartClickedPartStyle::Axis);
+    // Not one pixel right of the plot, where nothing is.
+    EXPECT_EQ(chart->HitPart(chart->PlotRect.Right, chart->PlotRect.Top + 1).Part,
+              TCustomChart::TChartClickedPartStyle::None);
     QTest::mousePress(chart, Qt::LeftButton, {}, start);
     EXPECT_TRUE(chart->ZoomDrag.InProgress);
     QTest::mouseRelease(chart, Qt::LeftButton, {}, start);
