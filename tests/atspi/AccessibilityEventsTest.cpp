@@ -119,12 +119,12 @@ TEST_F(BusTest, KeypadDigitsTypeAndKeypadEditingKeysAreLeftToTheScreenReader) {
     field->end(false);
     const QString before = field->text();
     // Num Lock on: the keypad's digits are digits.
-    QTest::keyClick(field, Qt::Key_1, Qt::KeypadModifier);
-    QTest::keyClick(field, Qt::Key_2, Qt::KeypadModifier);
+    QTest::keyClick(field, Qt::Key_9, Qt::KeypadModifier);
+    QTest::keyClick(field, Qt::Key_0, Qt::KeypadModifier);
     // Num Lock off: the screen reader reviews with these; the field's caret and the focus stay.
     for (Qt::Key key : {Qt::Key_Home, Qt::Key_Left, Qt::Key_Right, Qt::Key_Down})
         QTest::keyClick(field, key, Qt::KeypadModifier);
     QTest::keyClick(field, Qt::Key_3);
-    EXPECT_EQ(field->text(), before + "123");
+    EXPECT_EQ(field->text(), before + "903");
     EXPECT_EQ(QApplication::focusWidget(), field);
 }
