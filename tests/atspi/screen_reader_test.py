@@ -18,6 +18,9 @@ from gi.repository import Gio, GLib
 from atspi_client import application, centre, find, find_all, pump, wait_for
 
 CELL_NAME = re.compile(r"^16進 ([0-9A-F]) の ([1248]) の位$")
+# The largest seed, ten digits long, and the digits it gives the example and the timed drill.
+SEED = "4294967295"
+DIGITS = "F" + "F4F137528F1C23DFDF6708727FC3F29E5778C93FBDAAEAAE"
 TIME = r"\d\d:\d\d\.\d\d\d"
 
 heard = []  # (event type, source role, source name, detail), in order
@@ -90,7 +93,8 @@ def main(program):
         listen, "object:state-changed:checked", "object:property-change:accessible-name",
         "object:property-change:accessible-description", "object:children-changed",
         "object:state-changed:selected", "object:state-changed:showing")
-    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                       RADIXTREK_SEED=SEED)
     process = subprocess.Popen([program], env=environment)
     try:
         app = application("Radixtrek")
@@ -111,6 +115,8 @@ def main(program):
         # The timed drill: 48 digits to answer; the example keeps its right answer.
         press(window, "演習開始", (pyatspi.ROLE_PUSH_BUTTON, "演習終了"))
         cells = [c for c in find_all(window, pyatspi.ROLE_CHECK_BOX) if CELL_NAME.match(c.name)]
+        asked = sorted(CELL_NAME.match(c.name).group(1) for c in cells)
+        assert asked == sorted(4 * DIGITS), f"seed {SEED} not applied: {''.join(asked[::4])}"
         # A learner's own quick clicks with the mouse each flip the cell while no screen reader
         # runs, however close together; while one runs, a second click within its retry time is
         # taken for its retry.
@@ -119,11 +125,11 @@ def main(program):
         assert all(a != b for a, b in zip(states, states[1:])), f"clicks {gaps} s apart: {states}"
         set_screen_reader(True)
         time.sleep(1)  # past the retry time of the last click
-        states = click_at_gaps(cells[0], (0.3, 1.2))
+        states = click_at_gaps(cells[0], (0.3, 1.2, 0.7))
         set_screen_reader(False)
-        assert states[1] != states[0] and states[2] == states[1] and states[3] != states[2], \
-            f"with a screen reader, clicks 0.3 and 1.2 s apart: {states}"
-        print(f"real clicks {gaps} s apart each flip; with a screen reader 0.3 s is a retry")
+        assert states[1:] == [not states[0], not states[0], states[0], states[0]], \
+            f"with a screen reader, clicks 0.3, 1.2 and 0.7 s apart: {states}"
+        print(f"real clicks {gaps} s apart each flip; with a screen reader, 0.3 and 0.7 s retries")
         answer(cells)
         press(window, "演習終了", (pyatspi.ROLE_ALERT, "全問正解オメデトウ！"))
         print("drill: 全問正解オメデトウ！")
