@@ -94,6 +94,7 @@ QJsonObject Layout(TProgram &program) {
         item[QStringLiteral("answer")] =
             decimalAnswer ? QString::number(number) : QString::number(number, 16).toUpper();
         item[QStringLiteral("decimal")] = decimalAnswer;
+        item[QStringLiteral("question")] = shown;
         item[QStringLiteral("maxLength")] = frame->AnswerNum->MaxLength();
         decHex.append(item);
     }

@@ -376,6 +376,106 @@ def run_flows(page, layout, desktop_dialog, chromium):
         page.type("12a3z")
         page.backspace(1)
         page.shot("touch-keyboard")
+        text_routes(page, widgets, questions)
+
+
+def full_width(text):
+    return "".join(chr(ord(c) + 0xFEE0) for c in text)
+
+
+def focused_box(page):
+    return page.driver.execute_script("return document.activeElement.id") == "keyboard"
+
+
+def text_routes(page, widgets, questions):
+    """Text that reaches answer fields otherwise than by typed keys, with the decimal⇔hex drill
+    running: an input method composing and committing, on the mouse's path and the touch's; the
+    page's box giving the keyboard back after a tap and a click elsewhere; pastes of a clipboard
+    that changes in between, by Shift+Insert and by the field's menu (the Menu key, then P);
+    Ctrl+V, which does nothing. Judged by the window's picture against the desktop's after the
+    same digits typed, and by the check's verdict."""
+    driver = page.driver
+    items = questions["decHex"]
+    origin = re.match(r"https?://[^/]+", driver.current_url).group(0)
+    driver.execute_cdp_cmd("Browser.grantPermissions", {
+        "origin": origin, "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+
+    def clipboard(text):
+        driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(arguments[1], arguments[1])", text)
+
+    def empty(item, touch=False):
+        (page.tap if touch else page.click)(*centre(item["field"]))
+        check(focused_box(page), f"an answer field {'tapped' if touch else 'clicked'} left the "
+                                 "page's text box without the focus")
+        page.key("End")
+        page.backspace(1)
+
+    def compose(item, steps, commit, digits):
+        for text in steps:
+            driver.execute_cdp_cmd("Input.imeSetComposition", {
+                "text": text, "selectionStart": len(text), "selectionEnd": len(text)})
+        driver.execute_cdp_cmd("Input.insertText", {"text": commit})
+        time.sleep(0.1)
+        page.actions += ["type", digits]  # what the desktop types for the same digits
+
+    # Composed in full width and committed, by the mouse's path and the touch's: only the
+    # committed digits go in, once.
+    first, second = items[1], items[20]
+    empty(first)
+    answer = first["answer"]
+    compose(first, [full_width(answer[:n]) for n in range(1, len(answer) + 1)],
+            full_width(answer), answer)
+    empty(second, touch=True)
+    answer = second["answer"].lower()
+    compose(second, [answer[:n] for n in range(1, len(answer) + 1)], full_width(answer), answer)
+
+    # A click elsewhere after a tap gives the keyboard back to the program: the page turned
+    # away and back takes the focus from the field.
+    page.click(*centre(widgets["PgControl2Tabs"][0]))
+    check(not focused_box(page), "the page's text box kept the focus after a click elsewhere")
+    page.click(*centre(widgets["PgControl2Tabs"][2]))
+
+    # Pasted: Shift+Home selects what was typed, Shift+Insert pastes over it; then the clipboard
+    # changes and is pasted again, by the key and by the menu. Each paste reads the clipboard
+    # of its moment.
+    third, fourth, fifth = items[2], items[3], items[4]
+    folded = str(int(third["answer"]) // 10 - 1) + chr(ord("0") + 10 + int(third["answer"]) % 10)
+    empty(third, touch=True)
+    page.type("12")
+    ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.HOME).key_up(Keys.SHIFT).perform()
+    clipboard(folded)
+    ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.INSERT).key_up(Keys.SHIFT).perform()
+    time.sleep(0.2)
+    page.actions += ["type", "\b\b" + folded[:-1]]
+    empty(fourth)
+    clipboard(fourth["answer"])
+    ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.INSERT).key_up(Keys.SHIFT).perform()
+    time.sleep(0.2)
+    page.actions += ["type", fourth["answer"]]
+    empty(fifth)
+    clipboard(fifth["answer"])
+    for kind in ("rawKeyDown", "keyUp"):  # the Menu key, which WebDriver has no name for
+        driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+            "type": kind, "key": "ContextMenu", "code": "ContextMenu",
+            "windowsVirtualKeyCode": 93})
+    time.sleep(0.3)
+    ActionChains(driver).send_keys("p").perform()
+    time.sleep(0.5)
+    ActionChains(driver).key_down(Keys.CONTROL).send_keys("v").key_up(Keys.CONTROL).perform()
+    time.sleep(0.2)
+    page.actions += ["type", fifth["answer"]]
+    page.shot("text-routes")
+
+    # Only the third is wrong: it holds the digits of "4541:" for 45420, not the answer.
+    count = len(page.said())
+    page.click(*centre(widgets["ExamBtn2"]))
+    verdict = page.wait_saying(count, r"不正解")
+    wrong = verdict.split(": ", 1)[1].split("。")[0].split(", ")
+    for item in (first, second, third, fourth, fifth):
+        check((item["question"] in wrong) == (item is third),
+              f"{item['question']} {'not ' if item is third else ''}judged wrong: {verdict}")
+    page.shot("text-routes-judged")
 
 
 def main():
