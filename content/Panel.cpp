@@ -29,6 +29,16 @@ void Panel::RenewAccessibleIdentity() {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
 }
 
+void Panel::SetVerdict(const QString &text) {
+    if (text == verdict)
+        return;
+    verdict = text;
+    if (!text.isEmpty() && QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void Panel::SetCaption(const QString &text) {
     if (text == caption)
         return;

@@ -28,6 +28,15 @@ public:
     // Gives the panel a new identity for screen readers, which then read it afresh when asked:
     // for a change that needs no word at once, made to many panels together.
     void RenewAccessibleIdentity();
+    // What screen readers call the panel, in place of its caption. A change is not told to
+    // them: whoever changes it gives the panel a new identity, once for all its changes.
+    QString SpokenName() const { return spokenName; }
+    void SetSpokenName(const QString &text) { spokenName = text; }
+    // The verdict on a judged panel, which screen readers read as its description. A verdict
+    // given is told to them at once; one taken away, as a new drill takes away a hundred at
+    // once, is not, like a change of the spoken name.
+    QString Verdict() const { return verdict; }
+    void SetVerdict(const QString &text);
 
     // What a click does, without the mouse.
     void Click() { emit Clicked(this); }
@@ -44,6 +53,8 @@ protected:
 
 private:
     QString caption;
+    QString spokenName;
+    QString verdict;
     QColor color;
     bool singleBorder = false;
     bool pressed = false;

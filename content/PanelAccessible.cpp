@@ -31,6 +31,10 @@ public:
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
             return Cell()->Caption();
+        if (kind == QAccessible::Description && !Cell()->Verdict().isEmpty())
+            return Cell()->Verdict();
+        if (kind == QAccessible::Name && !Cell()->SpokenName().isEmpty())
+            return Cell()->SpokenName();
         const QString text = QAccessibleWidget::text(kind);
         return kind == QAccessible::Name && text.isEmpty() ? Cell()->Caption() : text;
     }

@@ -19,7 +19,7 @@ void TMainF::ExBtnClick() {
         THFr1->SetQuestion(ExAns);
         ShowDrillRunning(ExBtn, true, DrillTexts::ExampleStart, DrillTexts::ExampleFinish);
         ShowNumberTable();
-        Announce({DrillTexts::Started(DrillTexts::Example), THFr1->HexPnl->accessibleName(),
+        Announce({DrillTexts::Started(DrillTexts::Example), THFr1->HexPnl->SpokenName(),
                   DrillTexts::PageShown(ShownExplanation()),
                   DrillTexts::ButtonNow(DrillTexts::ExampleFinish)});
     } else {

@@ -29,14 +29,12 @@ THFr::THFr(QWidget *parent, int panelLeft) : QWidget(parent) {
     NameCells();
 }
 
-void THFr::NameCells() {
+bool THFr::NameCells() {
     // What a screen reader says for each cell: the digit asked and the bit's weight.
-    // Each change is an event that screen readers work through, so only changes are made.
-    const auto rename = [](Panel *cell, const QString &name) {
-        if (cell->accessibleName() != name)
-            cell->setAccessibleName(name);
-        if (!cell->accessibleDescription().isEmpty())
-            cell->setAccessibleDescription(QString());
+    bool renamed = false;
+    const auto rename = [&renamed](Panel *cell, const QString &name) {
+        renamed = renamed || cell->SpokenName() != name;
+        cell->SetSpokenName(name);
     };
     const QString digit = HexPnl->Caption();
     rename(HexPnl, QStringLiteral("16進 %1").arg(digit));
@@ -44,6 +42,7 @@ void THFr::NameCells() {
         {{H3Pnl, 8}, {H2Pnl, 4}, {H1Pnl, 2}, {H0Pnl, 1}}};
     for (auto [cell, weight] : bits)
         rename(cell, QStringLiteral("16進 %1 の %2 の位").arg(digit).arg(weight));
+    return renamed;
 }
 
 Panel *THFr::MakeCell(const char *name, int left) {
@@ -59,17 +58,23 @@ Panel *THFr::MakeCell(const char *name, int left) {
 void THFr::SetQuestion(std::int32_t value) {
     HexPnl->SetCaption(QString::number(value & 15, 16).toUpper());
     const std::array<Panel *, 4> bits{H0Pnl, H1Pnl, H2Pnl, H3Pnl};
-    for (Panel *cell : bits) {
-        const bool wasSet = cell->Tag != 0;
+    std::array<bool, 4> cleared{};
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        Panel *cell = bits[i];
+        cleared[i] = cell->Tag != 0 || !cell->Verdict().isEmpty();
         cell->Tag = 0;
         cell->SetColor(cell->palette().color(QPalette::Button));
-        // A new question clears the cells of a whole drill at once.
-        if (wasSet)
-            cell->RenewAccessibleIdentity();
-    }
-    for (Panel *cell : bits)
+        cell->SetVerdict(QString());
         cell->SetCaption(QString::number(cell->Tag));
-    NameCells();
+    }
+    // A new question changes the cells of a whole drill at once, each told to screen readers by
+    // a new identity rather than by an event for every change.
+    const bool renamed = NameCells();
+    if (renamed)
+        HexPnl->RenewAccessibleIdentity();
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        if (renamed || cleared[i])
+            bits[i]->RenewAccessibleIdentity();
 }
 
 std::int32_t THFr::GetAnswer() const {
@@ -81,8 +86,7 @@ void THFr::ShowJudgement(bool correct) {
     for (Panel *cell : {H0Pnl, H1Pnl, H2Pnl, H3Pnl}) {
         cell->SetColor(color);
         // The colour is not the only sign of the judgement.
-        if (cell->accessibleDescription() != DrillTexts::Judgement(correct))
-            cell->setAccessibleDescription(DrillTexts::Judgement(correct));
+        cell->SetVerdict(DrillTexts::Judgement(correct));
     }
 }
 
@@ -94,7 +98,7 @@ void THFr::H3PnlClick(Panel *sender) {
     sender->AnnounceChecked();
     // Screen readers leave the state of a cell without the focus unspoken.
     if (Announcer *announcer = Announcer::Of(this))
-        announcer->Announce(sender->accessibleName() + QStringLiteral(" ") + sender->Caption());
+        announcer->Announce(sender->SpokenName() + QStringLiteral(" ") + sender->Caption());
 }
 
 bool THFr::IsRepeatedClick(const Panel *cell) {

@@ -35,7 +35,8 @@ public slots:
 
 private:
     Panel *MakeCell(const char *name, int left);
-    void NameCells();
+    // Names the cells after the digit shown; whether any name changed.
+    bool NameCells();
     // Whether a click on cell repeats the last one for the same request of a screen reader.
     bool IsRepeatedClick(const Panel *cell);
 

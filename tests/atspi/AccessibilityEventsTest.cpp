@@ -93,7 +93,12 @@ TEST_F(BusTest, TheMessageLineAppearsWithAnAlertAndGoesAndEveryPressIsAnnounced)
     Press(window.ExamBtn);
     ClickAnswer(window.HFrs[7], 1); // flips the wrong bit back
     Press(window.ExamBtn);
+    // A start after an all-correct drill, with new digits, tells its 192 cleared cells by new
+    // identities: a handful of events, or a screen reader falls seconds behind.
+    ProcessRandom().SetSeedCounter([] { return FixedSeed + 1; });
+    const std::size_t before = events.size();
     Press(window.ExamBtn);
+    EXPECT_LE(events.size() - before, 16u) << Trace({window.ExamBtn});
     EXPECT_TRUE(HeardInOrder({{QAccessible::Selection, announcer},
                               {QAccessible::ObjectShow, announcer},
                               {QAccessible::ObjectShow, message},
