@@ -164,9 +164,11 @@ clean:
 
 # The program for web browsers: $(WEB_DIR)/site/, a folder of static files (the page, Qt's
 # loader, the program's .js and .wasm with the IPA fonts cut down to its characters built in,
-# a web app manifest, icons and a service worker for use without a network).
-web: build
+# a web app manifest, icons and a service worker for use without a network). Of the desktop
+# build it takes only the tool that draws the icons.
+web: configure
 	@tools/install-deps.sh emscripten nodejs node-acorn ninja-build python3-fonttools
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target radixtrek-icon-export
 	@tools/qt-wasm.sh $(QT_WASM)
 	@tools/web-build.sh $(WEB_DIR) $(QT_WASM) $(BUILD_DIR)/app/radixtrek-icon-export
 	@tools/web-size.sh $(WEB_DIR)/site
@@ -182,4 +184,5 @@ web-run: web
 test-web: web
 	@tools/install-deps.sh chromium chromium-driver webkit2gtk-driver python3-selenium \
 	    python3-numpy python3-pil xvfb xauth
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target web_reference
 	@tools/web-test.sh $(WEB_DIR) $(BUILD_DIR)
