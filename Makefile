@@ -167,16 +167,17 @@ clean:
 # a web app manifest, icons and a service worker for use without a network). Of the desktop
 # build it takes only the tool that draws the icons.
 web: configure
-	@tools/install-deps.sh emscripten nodejs node-acorn ninja-build python3-fonttools
+	@tools/install-deps.sh emscripten nodejs node-acorn ninja-build python3-fonttools python3-brotli
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target radixtrek-icon-export
 	@tools/qt-wasm.sh $(QT_WASM)
 	@tools/web-build.sh $(WEB_DIR) $(QT_WASM) $(BUILD_DIR)/app/radixtrek-icon-export
 	@tools/web-size.sh $(WEB_DIR)/site
 
-# Serves the site on this machine only, with Python's own web server.
+# Serves the site on this machine only, each file brotli- or gzip-compressed where the browser
+# accepts it.
 web-run: web
 	@echo "Radixtrek: http://127.0.0.1:$(WEB_PORT)/"
-	@cd $(WEB_DIR)/site && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+	@/usr/bin/python3 tools/web-serve.py $(WEB_PORT) $(WEB_DIR)/site
 
 # The site served locally and driven through WebDriver by real key, mouse and touch events, in
 # headless Chromium and in WebKitGTK under Xvfb; each state's screenshot is compared with the

@@ -19,3 +19,5 @@ cmake -G Ninja -S "$tools/.." -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DRADIXTREK_WEB_ICONS="$build/icons" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
+# The forms a server sends to browsers that accept them; Debian's own Python has brotli.
+/usr/bin/python3 "$tools/web-compress.py" "$build/site"

@@ -13,8 +13,7 @@ mkdir -p -m 700 "$out/runtime"
 export XDG_RUNTIME_DIR="$out/runtime"
 
 port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-/usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory "$web/site" \
-    >"$out/server.log" 2>&1 &
+/usr/bin/python3 "$(dirname "$(realpath "$0")")/web-serve.py" "$port" "$web/site" >"$out/server.log" 2>&1 &
 server=$!
 trap 'kill $server 2>/dev/null || true' EXIT
 for _ in $(seq 50); do
@@ -24,6 +23,17 @@ for _ in $(seq 50); do
 done
 
 status=0
+# The program goes out brotli-compressed to a browser that accepts it, and arrives whole.
+/usr/bin/python3 - "http://127.0.0.1:$port/radixtrek.wasm" "$web/site/radixtrek.wasm" <<'EOF' || status=1
+import sys, urllib.request
+import brotli
+request = urllib.request.Request(sys.argv[1], headers={"Accept-Encoding": "gzip, br"})
+with urllib.request.urlopen(request) as response:
+    sent = (response.headers["Content-Encoding"], response.headers["Content-Type"])
+    body = response.read()
+assert sent == ("br", "application/wasm"), f"the program went out as {sent}"
+assert brotli.decompress(body) == open(sys.argv[2], "rb").read(), "the program arrived changed"
+EOF
 /usr/bin/python3 "$tests/browser_flows.py" chromium "http://127.0.0.1:$port/" \
     "$desktop/tests/web_reference" "$out" || status=1
 /usr/bin/python3 "$tests/offline_flow.py" "$web/site" "$out" || status=1
