@@ -200,6 +200,13 @@ TEST_F(ChartPanelTest, AxesBetweenStepsSettleOnTheRoomOfTheirLabels) {
     const TRect between = plot(0.3, 10.7);
     EXPECT_EQ(between.Left, onSteps.Left);
     EXPECT_EQ(between.Bottom, onSteps.Bottom);
+    // A small chart with turned labels, where rounds from another start settle on another
+    // room: the picture does not depend on the paint before.
+    chart.resize(50, 48);
+    chart.BottomAxis.SetLabelsAngle(90);
+    const TRect first = plot(0.3, 99.7);
+    plot(1, 10);
+    EXPECT_EQ(plot(0.3, 99.7), first);
 }
 
 TEST_F(ChartPanelTest, AxesShowOnlyWhereTheSeriesFeedsThem) {
