@@ -6,10 +6,12 @@ that it cannot run the program.
 
 usage: offline_flow.py SITE_DIR OUTDIR
 """
+import contextlib
 import functools
 import http.server
 import pathlib
 import shutil
+import socket
 import sys
 import threading
 import time
@@ -30,15 +32,24 @@ class Server:
     def start(self, folder):
         handler = functools.partial(QuietHandler, directory=str(folder))
         self.httpd = QuietServer(("127.0.0.1", self.port), handler)
+        self.httpd.connections = []
         self.port = self.httpd.server_address[1]
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
+        for connection in self.httpd.connections:
+            with contextlib.suppress(OSError):
+                connection.shutdown(socket.SHUT_RDWR)
 
 
 class QuietServer(http.server.ThreadingHTTPServer):
+    def process_request(self, request, client_address):
+        # Those the browser opens ahead of its requests would be answered after a stop.
+        self.connections.append(request)
+        super().process_request(request, client_address)
+
     def handle_error(self, request, client_address):
         pass  # a browser that goes away in the middle of a file
 
