@@ -1,9 +1,22 @@
-# Names the service worker's cache after the hash of the program's own files: a new build brings
-# a new worker, which keeps its files in a cache of its own and removes the last build's.
-file(SHA256 ${SITE}/radixtrek.wasm wasm_hash)
-file(SHA256 ${SITE}/radixtrek.js js_hash)
-string(SHA256 build "${wasm_hash}${js_hash}")
-string(SUBSTRING ${build} 0 16 build)
+# Writes into the service worker the SHA-256 of each of the site's files, which it checks every
+# file of a new version against before that version may replace the kept one, and names its
+# cache after them and the worker itself: a new build brings a new worker, which keeps its files
+# in a cache of its own and removes the last build's.
+set(files index.html qtloader.js radixtrek.js radixtrek.wasm manifest.webmanifest
+          icon.svg icon-192.png icon-512.png)
 file(READ ${SITE}/sw.js worker)
+string(FIND "${worker}" "@FILES@" unstamped)
+if(unstamped EQUAL -1)
+    message(FATAL_ERROR "${SITE}/sw.js is stamped already: copy app/web/sw.js there first")
+endif()
+set(hashes)
+foreach(name ${files})
+    file(SHA256 ${SITE}/${name} hash)
+    list(APPEND hashes "\n  '${name}': '${hash}',")
+endforeach()
+string(JOIN "" hashes ${hashes})
+string(SHA256 build "${worker}${hashes}")
+string(SUBSTRING ${build} 0 16 build)
 string(REPLACE "@BUILD@" "${build}" worker "${worker}")
+string(REPLACE "@FILES@" "{${hashes}\n}" worker "${worker}")
 file(WRITE ${SITE}/sw.js "${worker}")

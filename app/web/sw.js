@@ -1,15 +1,55 @@
-// Keeps Radixtrek's files for use without a network. Each file comes from the network while
-// there is one, so a new version is taken at the next load, and from this cache when there is
-// not. The cache is named after the build; a new build's worker removes the old caches.
+// Keeps Radixtrek's files for use without a network, and starts the program from them at once:
+// at school the line may be slow, or a Wi-Fi login page may stand in for every address. A new
+// version, which comes with a new worker, takes over only once every one of its files has
+// arrived whole from this site and matches the SHA-256 the build wrote in below; until then the
+// last complete version keeps starting.
 'use strict';
 const CACHE = 'radixtrek-@BUILD@';
-const FILES = ['./', 'index.html', 'qtloader.js', 'radixtrek.js', 'radixtrek.wasm',
-               'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
+const FILES = @FILES@;
+
+const scope = new URL(self.registration.scope);
+const address = (file) => new URL(file, scope).href;
+
+async function sha256(body) {
+  const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', body));
+  return Array.from(digest, (byte) => byte.toString(16).padStart(2, '0')).join('');
+}
+
+// The file as this version has it, from an earlier version's cache when unchanged (no download
+// on a slow line), otherwise from the site itself; anything else (a login page, an error, a
+// redirect, a file cut short) is refused.
+async function verified(file, hash) {
+  const kept = await caches.match(address(file));
+  if (kept) {
+    const body = await kept.arrayBuffer();
+    if (await sha256(body) === hash)
+      return new Response(body, {headers: {'Content-Type': kept.headers.get('Content-Type')}});
+  }
+  const response = await fetch(address(file), {cache: 'no-cache', redirect: 'error'});
+  if (response.status !== 200 || response.type !== 'basic')
+    throw new Error(`${file}: status ${response.status} (${response.type})`);
+  const body = await response.arrayBuffer();
+  if (await sha256(body) !== hash)
+    throw new Error(`${file}: not the file of this version`);
+  // The body is already decoded, so only its type goes along.
+  return new Response(body, {headers: {'Content-Type': response.headers.get('Content-Type')}});
+}
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE)
-    .then((cache) => cache.addAll(FILES.map((file) => new Request(file, {cache: 'reload'}))))
-    .then(() => self.skipWaiting()));
+  event.waitUntil((async () => {
+    const files = Object.keys(FILES);
+    const responses = await Promise.all(files.map((file) => verified(file, FILES[file])));
+    await caches.delete(CACHE);  // what an earlier attempt cut short may have left
+    try {
+      const cache = await caches.open(CACHE);
+      await Promise.all(files.map((file, i) => cache.put(address(file), responses[i])));
+    } catch (error) {
+      await caches.delete(CACHE);
+      throw error;
+    }
+    // Complete: the next start is this version's. A page already running has all it needs.
+    await self.skipWaiting();
+  })());
 });
 
 self.addEventListener('activate', (event) => {
@@ -20,18 +60,18 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
+// Each of the program's files, whatever the query (?seed=N), from this version's cache, without
+// asking the network; the browser itself looks for a new worker in the background.
 self.addEventListener('fetch', (event) => {
   const request = event.request;
-  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin)
+  const url = new URL(request.url);
+  if (request.method !== 'GET' || url.origin !== scope.origin ||
+      !url.pathname.startsWith(scope.pathname))
     return;
-  event.respondWith(fetch(request, {cache: 'no-cache'})
-    .then((response) => {
-      if (response.ok) {
-        const copy = response.clone();
-        event.waitUntil(caches.open(CACHE).then((cache) => cache.put(request, copy)));
-      }
-      return response;
-    })
-    .catch(() => caches.match(request, {ignoreSearch: true})
-      .then((kept) => kept || Response.error())));
+  const file = url.pathname.slice(scope.pathname.length) || 'index.html';
+  if (!Object.keys(FILES).includes(file))
+    return;
+  event.respondWith(caches.open(CACHE)
+    .then((cache) => cache.match(address(file)))
+    .then((kept) => kept || fetch(request)));
 });

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""The site without a network, in headless Chromium: loaded once, it starts again when its web
-server has gone; a new version put on the server is what the next load shows, and what is kept
-for the next time without a network. First, a browser without WebAssembly is told in Japanese
-that it cannot run the program.
+"""The site without a network, in headless Chromium: loaded once, it starts again from the
+service worker's cache without asking for the program's files, when its web server has gone,
+within 5 s when the server never answers, and when a Wi-Fi login page answers for every address;
+a new version cut short on the server replaces nothing, and a whole one is what a later load
+shows, and what is kept for the next time without a network. First, a browser without
+WebAssembly is told in Japanese that it cannot run the program.
 
 usage: offline_flow.py SITE_DIR OUTDIR
 """
@@ -10,38 +12,53 @@ import contextlib
 import functools
 import http.server
 import pathlib
+import re
 import shutil
 import socket
+import subprocess
 import sys
 import threading
 import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
 from browser_flows import Failure, Page, check, start_browser  # noqa: E402
+from selenium.common.exceptions import WebDriverException  # noqa: E402
 
 MARKER = "Radixtrek (new version)"
+PROGRAM = {"/", "/index.html", "/qtloader.js", "/radixtrek.js", "/radixtrek.wasm"}
+WEB = pathlib.Path(__file__).resolve().parents[2] / "app" / "web"
+LOGIN = b"<html><body><form>Wi-Fi login</form></body></html>\n"
 
 
 class Server:
-    """A static web server on 127.0.0.1 that can go away and come back on the same port."""
+    """A web server on 127.0.0.1 that can go away and come back on the same port: the site, a
+    Wi-Fi login page for every address, or one that never answers. It notes the paths asked."""
 
     def __init__(self):
         self.port = 0
-        self.httpd = None
+        self.httpd = self.silent = None
+        self.paths = []
 
-    def start(self, folder):
-        handler = functools.partial(QuietHandler, directory=str(folder))
+    def start(self, folder=None):
+        handler = functools.partial(QuietHandler if folder else LoginHandler, directory=str(folder))
         self.httpd = QuietServer(("127.0.0.1", self.port), handler)
-        self.httpd.connections = []
+        self.httpd.paths, self.httpd.connections = self.paths, []
         self.port = self.httpd.server_address[1]
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
+    def start_silent(self):
+        self.silent = socket.create_server(("127.0.0.1", self.port), backlog=64)
+
     def stop(self):
-        self.httpd.shutdown()
-        self.httpd.server_close()
-        for connection in self.httpd.connections:
-            with contextlib.suppress(OSError):
-                connection.shutdown(socket.SHUT_RDWR)
+        if self.silent:
+            self.silent.close()
+            self.silent = None
+        else:
+            self.httpd.shutdown()
+            self.httpd.server_close()
+            for connection in self.httpd.connections:
+                with contextlib.suppress(OSError):
+                    connection.shutdown(socket.SHUT_RDWR)
 
 
 class QuietServer(http.server.ThreadingHTTPServer):
@@ -55,35 +72,66 @@ class QuietServer(http.server.ThreadingHTTPServer):
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def send_head(self):
+        del self.headers["If-Modified-Since"]  # the versions here differ within one second
+        return super().send_head()
+
+    def log_request(self, code="-", size="-"):
+        self.server.paths.append(self.path.split("?")[0])
+
     def log_message(self, *args):
         pass
 
 
-def wait_for_cache(driver):
-    """Waits until the service worker controls the page and has kept every file."""
+class LoginHandler(QuietHandler):
+    def do_GET(self):
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(LOGIN)))
+        self.end_headers()
+        self.wfile.write(LOGIN)
+
+
+def new_version(site, folder, title="Radixtrek", program_end=b""):
+    """A copy of the site with its page's title or its program changed, and its worker stamped
+    with its files as a build does."""
+    shutil.copytree(site, folder)
+    index = folder / "index.html"
+    index.write_text(index.read_text("utf-8").replace("<title>Radixtrek</title>",
+                                                      f"<title>{title}</title>"), "utf-8")
+    with open(folder / "radixtrek.wasm", "ab") as wasm:
+        wasm.write(program_end)
+    shutil.copy(WEB / "sw.js", folder)
+    subprocess.run(["cmake", f"-DSITE={folder}", "-P", str(WEB / "StampServiceWorker.cmake")],
+                   check=True)
+
+
+def wait_for(condition, failure):
     deadline = time.time() + 60
-    while time.time() < deadline:
-        kept = driver.execute_async_script("""
-            const done = arguments[arguments.length - 1];
-            if (!navigator.serviceWorker.controller) { done(0); return; }
-            caches.keys().then((names) => Promise.all(names.map((name) =>
-                caches.open(name).then((cache) => cache.keys()))))
-              .then((lists) => done(lists.reduce((sum, list) => sum + list.length, 0)));""")
-        if kept >= 9:
-            return
+    while not condition():
+        check(time.time() < deadline, f"{failure} within 60 s")
         time.sleep(0.5)
-    raise Failure("the service worker did not keep the site within 60 s")
+
+
+def wait_for_cache(driver, site):
+    """Waits until the service worker controls the page with the site's version alone kept."""
+    kept = [re.search(r"radixtrek-[0-9a-f]+", (site / "sw.js").read_text()).group()]
+    wait_for(lambda: kept == driver.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        if (!navigator.serviceWorker.controller) { done(null); return; }
+        caches.keys().then(done);"""), f"the service worker did not keep {kept}")
 
 
 def main():
     site, out = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]) / "offline"
     shutil.rmtree(out, ignore_errors=True)
-    first, second = out / "site-1", out / "site-2"
+    first, second, cut = out / "site-1", out / "site-2", out / "site-cut"
     shutil.copytree(site, first)
-    shutil.copytree(site, second)
-    index = second / "index.html"
-    index.write_text(index.read_text("utf-8").replace("<title>Radixtrek</title>",
-                                                      f"<title>{MARKER}</title>"), "utf-8")
+    new_version(site, second, MARKER)
+    # A new version whose program arrives cut short.
+    new_version(site, cut, program_end=b"\0" * 16)
+    wasm = (cut / "radixtrek.wasm").read_bytes()
+    (cut / "radixtrek.wasm").write_bytes(wasm[:len(wasm) // 2])
     server = Server()
     server.start(first)
     url = f"http://127.0.0.1:{server.port}/"
@@ -115,22 +163,59 @@ def main():
     driver = start_browser("chromium")
     try:
         Page(driver, url, out)
-        wait_for_cache(driver)
+        wait_for_cache(driver, first)
+        server.paths.clear()
+        Page(driver, url + "?seed=7", out)
+        asked = PROGRAM.intersection(server.paths)
+        check(not asked, f"a warm start asked the server for {sorted(asked)}")
+        print("offline: a warm start asks the server for none of the program's files")
 
         server.stop()
         Page(driver, url, out)
         print("offline: the program starts again without its web server")
 
+        server.start_silent()
+        began = time.time()
+        driver.set_page_load_timeout(5)
+        Page(driver, url, out)
+        driver.set_page_load_timeout(300)
+        waited = time.time() - began
+        check(waited < 5, f"with a server that never answers the program took {waited:.1f} s")
+        server.stop()
+        print(f"offline: with a server that never answers the program starts in {waited:.1f} s")
+
+        server.start()
+        server.paths.clear()
+        Page(driver, url, out)
+        check(driver.title == "Radixtrek", f"behind a login page the title is {driver.title!r}")
+        wait_for(lambda: "/sw.js" in server.paths, "no new worker was looked for")
+        server.stop()
+        Page(driver, url, out)
+        print("offline: a Wi-Fi login page for every address replaces nothing")
+
+        server.start(cut)
+        server.paths.clear()
+        Page(driver, url, out)
+        wait_for(lambda: "/radixtrek.wasm" in server.paths and driver.execute_async_script(
+            "navigator.serviceWorker.getRegistration()"
+            "  .then((r) => arguments[0](!r.installing && !r.waiting));"),
+            "the new version was not tried")
+        wait_for_cache(driver, first)
+        Page(driver, url, out)
+        server.stop()
+        print("offline: a new version whose program arrives cut short replaces nothing")
+
         server.start(second)
         Page(driver, url, out)
+        wait_for_cache(driver, second)
+        Page(driver, url, out)
         check(driver.title == MARKER, f"the new version was not loaded: title {driver.title!r}")
-        wait_for_cache(driver)
         server.stop()
         Page(driver, url, out)
         check(driver.title == MARKER, f"the new version was not kept: title {driver.title!r}")
-        print("offline: a new version is loaded at the next visit and kept for use offline")
-    except Failure as failure:
-        print(f"offline: FAILED: {failure}")
+        print("offline: a new version is loaded at a later visit and kept for use offline")
+    except (Failure, WebDriverException) as failure:
+        print(f"offline: FAILED: {getattr(failure, 'msg', failure)}")
         return 1
     finally:
         driver.quit()
