@@ -141,13 +141,8 @@ class Page:
         return self.wait_saying(count, pattern) if pattern else None
 
     def tap(self, x, y):
-        touch = PointerInput(POINTER_TOUCH, "finger")
-        actions = ActionBuilder(self.driver, mouse=touch)
-        actions.pointer_action.move_to(self.canvas, *self.offset(x, y))
-        actions.pointer_action.pointer_down().pause(0.05).pointer_up()
-        actions.perform()
+        touch(self, x, y, 0.05)
         self.actions += ["tap", str(x), str(y)]
-        time.sleep(0.3)
 
     def type(self, text):
         ActionChains(self.driver).send_keys(text).perform()
@@ -236,6 +231,30 @@ def find_dialog(picture, dialog):
             fine.append((numpy.abs(region - dialog.astype(int)).mean(), x, y))
     _, x, y = min(fine)
     return x, y
+
+
+def touch(page, x, y, seconds):
+    finger = PointerInput(POINTER_TOUCH, "finger")
+    actions = ActionBuilder(page.driver, mouse=finger)
+    actions.pointer_action.move_to(page.canvas, *page.offset(x, y))
+    actions.pointer_action.pointer_down().pause(seconds).pointer_up()
+    actions.perform()
+    time.sleep(0.5)
+
+
+def touch_and_hold(page, margin, desktop_dialog):
+    touch(page, *margin, 0.8)
+    page.actions += ["rclick", str(margin[0]), str(margin[1]), "held-dialog"]
+    window = page.picture()
+    dialog = numpy.asarray(Image.open(desktop_dialog).convert("RGB"))
+    x, y = find_dialog(window, dialog)
+    Image.fromarray(window[y:y + dialog.shape[0], x:x + dialog.shape[1]]).save(
+        page.folder / "held-dialog.png")
+    page.shots.append("held-dialog")
+    # The close button stands at the right end of the title bar just above the dialog; the
+    # desktop closed its dialog already.
+    touch(page, x + dialog.shape[1] - 12, y - 11, 0.05)
+    page.shot("held-dialog-closed")
 
 
 def elapsed_ms(sentence):
@@ -360,6 +379,9 @@ def run_flows(page, layout, desktop_dialog, chromium):
         page.press(widgets["ExBtn"], r"例を開始")
         page.tap(*centre(frames["THFr1"]["bits"][0]))
         page.shot("touch-tap")
+        # Touch-and-hold on the margin opens the version dialog, as a right click does, and a tap
+        # on its close button closes it.
+        touch_and_hold(page, widgets["margin"], desktop_dialog)
         # A tapped answer field gives the page's text box the focus, which brings up a touch
         # screen's keyboard, and what is typed there reaches the field through the same filter.
         page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
