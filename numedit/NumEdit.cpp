@@ -255,8 +255,9 @@ QValidator::State TNumEdit::AdmitChange(QString &text, int &caret) const {
             AnsiLength(QStringView(text).first(front)) + AnsiLength(QStringView(text).last(back));
         room = std::max<qsizetype>(0, FMaxLength - kept);
     }
-    const QString digits = Admitted(QStringView(text).mid(front, offered), room);
-    if (digits.size() == offered)
+    const QStringView inserted = QStringView(text).mid(front, offered);
+    const QString digits = Admitted(inserted, room);
+    if (digits == inserted)
         return QValidator::Acceptable;
     if (digits.isEmpty() && offered > 0) {
         // Nothing of it passes: the change is not made.
