@@ -31,11 +31,13 @@ ANNOUNCED_CELL = re.compile(r"(16進 [0-9A-F] の [1248] の位) ([01])\.?$")
 ECHOES = {"dash ", "slash "}
 # A decimal-hexadecimal answer field as Orca names it on focus: its question and direction.
 FIELD = re.compile(r"([0-9A-F]+) を(10|16)進で")
-# How soon a press must be followed by what it changed, in seconds. A check that judges all 48
-# items sends their 192 verdicts before its sentence, and Orca takes 1.1 to 1.3 s to work through
-# them on a machine with two cores; a drill start sends a handful of events and is heard within
-# 0.3 s once Orca has the key.
-HEARD_WITHIN = 1.5
+# How soon a press must be followed by what it changed, in seconds. A drill start sends a handful
+# of events and is heard within 0.3 s once Orca has the key. A check that judges all 48 items sends
+# their 192 verdicts before its sentence, and Orca takes 1.1 to 1.8 s to work through them on a
+# machine with two cores, depending on its load; the looser bound still catches a program that
+# leaves Orca seconds behind.
+STARTED_WITHIN = 1.0
+HEARD_WITHIN = 3.0
 # Words Orca says only when the focus moves, or for the message line's role.
 FOCUS_WORDS = re.compile(r"push button|page tab|警告|alert")
 
@@ -282,10 +284,11 @@ def main(program, prefs, logs):
         learner.press("alt+F4", expect="演習開始 push button")
         print(f"Shift+F10: {said}")
 
-        slow = [(what, round(delay, 2)) for what, delay in learner.delays if delay > HEARD_WITHIN]
-        assert not slow, f"heard later than {HEARD_WITHIN} s: {slow}"
-        print(f"{len(learner.delays)} presses, each heard within "
-              f"{max(d for _, d in learner.delays):.2f} s")
+        print("seconds from each press until it was heard: " +
+              ", ".join(f"{what} {delay:.2f}" for what, delay in learner.delays))
+        slow = [(what, round(delay, 2)) for what, delay in learner.delays
+                if delay > (STARTED_WITHIN if what.endswith("を開始") else HEARD_WITHIN)]
+        assert not slow, f"heard later than {STARTED_WITHIN} s (a start) or {HEARD_WITHIN} s: {slow}"
 
         learner.record_flips(session)
         assert len(learner.flips) == learner.clicks, (
