@@ -14,7 +14,7 @@ mkdir -p "$build/icons"
 "$icon_tool" --size 192 "$build/icons/icon-192.png" "$build/icons/icon.svg"
 "$icon_tool" --size 512 "$build/icons/icon-512.png" "$build/icons/icon.svg"
 
-cmake -G Ninja -S "$tools/.." -B "$build" -DCMAKE_BUILD_TYPE=Release \
+cmake -G Ninja -S "$tools/.." -B "$build" -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DRADIXTREK_WEB_ICONS="$build/icons" >/dev/null
