@@ -10,8 +10,10 @@ the questions and where every widget is. The browser performs the flows; the des
 then performs the same actions, with its clock advanced by the times the browser measured, and
 saves its pictures of the same states.
 """
+import base64
 import io
 import json
+import os
 import pathlib
 import re
 import subprocess
@@ -255,6 +257,76 @@ def touch_and_hold(page, margin, desktop_dialog):
     # desktop closed its dialog already.
     touch(page, x + dialog.shape[1] - 12, y - 11, 0.05)
     page.shot("held-dialog-closed")
+
+
+# What the loading page's progress bar showed, noted from the page's first moment.
+WATCH_PROGRESS = """
+window.progressSeen = [];
+document.addEventListener('DOMContentLoaded', function () {
+    const bar = document.getElementById('progress');
+    new MutationObserver(function () {
+        window.progressSeen.push([bar.hidden, bar.getAttribute('value'), bar.max,
+                                  bar.getAttribute('aria-valuetext'),
+                                  document.getElementById('message').textContent]);
+    }).observe(bar, {attributes: true});
+});"""
+
+
+def check_progress(driver):
+    """The bar appeared, filled with the program's bytes as they came, said it was preparing once
+    all had come and went with the loading page."""
+    seen = driver.execute_script("return window.progressSeen")
+    values = [float(value) for hidden, value, *_ in seen if not hidden and value is not None]
+    total = seen[0][2] if seen else 0
+    check(len(values) > 2 and values == sorted(values) and all(0 < v < total for v in values),
+          f"the progress bar did not fill step by step to {total}: {values[:3]}…{values[-3:]}")
+    preparing = [state for state in seen if not state[0] and state[3] == "準備しています"]
+    check(preparing and preparing[0][1] is None and "準備" in preparing[0][4],
+          f"the progress bar did not say it was preparing: {seen[-3:]}")
+    check(seen[-1][0], "the progress bar stayed after the program appeared")
+    print(f"progress bar: {len(values)} steps to {total} bytes, then preparing")
+
+
+def scaled_pictures(driver, url, folder, reference):
+    """The window whole and crisp on a narrow screen that shows the page zoomed out, on a screen
+    of two device pixels per pixel, and zoomed in twice by a pinch: each picture as the screen
+    shows it, at that screen's pixels, against the desktop's at the same scale."""
+    pictures = {}
+    for name, width, height, ratio, mobile, pinch, expected in (
+            ("scale-0.74", 768, 1024, 1, True, 1, 0.74),
+            ("device-scale-2", 1200, 800, 2, False, 1, 1),
+            ("page-scale-2", 1200, 800, 1, False, 2, 2)):
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": mobile})
+        page = Page(driver, url, folder)
+        if pinch != 1:
+            driver.execute_cdp_cmd("Emulation.setPageScaleFactor", {"pageScaleFactor": pinch})
+            time.sleep(1)  # the window drawn again at the new scale
+        zoom = driver.execute_cdp_cmd("Page.getLayoutMetrics", {})["cssVisualViewport"]["scale"]
+        check(abs(zoom - expected) < 0.01, f"{name}: the page is shown at scale {zoom}")
+        area = page.canvas.rect
+        shot = driver.execute_cdp_cmd("Page.captureScreenshot", {
+            "captureBeyondViewport": True, "clip": {
+                "x": area["x"], "y": area["y"], "width": area["width"],
+                "height": area["height"], "scale": max(zoom, 1)}})
+        picture = Image.open(io.BytesIO(base64.b64decode(shot["data"]))).convert("RGB")
+        picture.save(folder / f"{name}.png")
+        pictures[name] = (numpy.asarray(picture), round(ratio * max(zoom, 1)), zoom)
+    driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    failures = []
+    for name, (picture, scale, zoom) in pictures.items():
+        desktop = folder.parent / f"desktop-{scale}"
+        if not (desktop / "start.png").exists():
+            subprocess.run([reference, "shots", str(SEED), str(desktop), "shot", "start"],
+                           check=True, env=dict(os.environ, QT_SCALE_FACTOR=str(scale)))
+        share, most = differences(
+            picture, numpy.asarray(Image.open(desktop / "start.png").convert("RGB")))
+        good = most <= MAX_DIFFERING_IN_SQUARE
+        print(f"  {name:16} {share:.4f} {most:4} {'same' if good else 'DIFFERENT'} "
+              f"(page scale {zoom:.2f}, {picture.shape[1]}×{picture.shape[0]})")
+        if not good:
+            failures.append(name)
+    return failures
 
 
 def elapsed_ms(sentence):
@@ -514,7 +586,12 @@ def main():
     driver = start_browser(kind)
     failures = []
     try:
+        if kind == "chromium":
+            driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                   {"source": WATCH_PROGRESS})
         page = Page(driver, f"{url}?seed={SEED}", folder / "browser")
+        if kind == "chromium":
+            check_progress(driver)
         run_flows(page, layout, folder / "dialog" / "version.png", kind == "chromium")
         # The desktop program's pictures of the same states.
         (folder / "actions.json").write_text(json.dumps(page.actions, ensure_ascii=False))
@@ -530,6 +607,9 @@ def main():
             print(f"  {name:16} {share:.4f} {most:4} {'same' if good else 'DIFFERENT'}")
             if not good:
                 failures.append(name)
+        if kind == "chromium":
+            failures += scaled_pictures(driver, f"{url}?seed={SEED}", folder / "browser",
+                                        reference)
     except Failure as failure:
         failures.append(str(failure))
     finally:

@@ -102,7 +102,7 @@ def new_version(site, folder, title="Radixtrek", program_end=b""):
     with open(folder / "radixtrek.wasm", "ab") as wasm:
         wasm.write(program_end)
     shutil.copy(WEB / "sw.js", folder)
-    subprocess.run(["cmake", f"-DSITE={folder}", "-P", str(WEB / "StampServiceWorker.cmake")],
+    subprocess.run(["cmake", f"-DSITE={folder}", "-P", str(WEB / "StampSite.cmake")],
                    check=True)
 
 

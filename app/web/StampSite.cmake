@@ -1,9 +1,16 @@
-# Writes into the service worker the SHA-256 of each of the site's files, which it checks every
+# Writes into the page the size of the program, which its progress bar counts towards, and into
+# the service worker the SHA-256 of each of the site's files, which it checks every
 # file of a new version against before that version may replace the kept one, and names its
 # cache after them and the worker itself: a new build brings a new worker, which keeps its files
 # in a cache of its own and removes the last build's.
 set(files index.html qtloader.js radixtrek.js radixtrek.wasm manifest.webmanifest
           icon.svg icon-192.png icon-512.png)
+file(READ ${SITE}/index.html page)
+file(SIZE ${SITE}/radixtrek.js script_bytes)
+file(SIZE ${SITE}/radixtrek.wasm program_bytes)
+math(EXPR program_bytes "${script_bytes} + ${program_bytes}")
+string(REPLACE "@PROGRAM_BYTES@" "${program_bytes}" page "${page}")
+file(WRITE ${SITE}/index.html "${page}")
 file(READ ${SITE}/sw.js worker)
 string(FIND "${worker}" "@FILES@" unstamped)
 if(unstamped EQUAL -1)
