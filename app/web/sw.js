@@ -15,9 +15,10 @@ async function sha256(body) {
   return Array.from(digest, (byte) => byte.toString(16).padStart(2, '0')).join('');
 }
 
-// The file as this version has it, from an earlier version's cache when unchanged (no download
-// on a slow line), otherwise from the site itself; anything else (a login page, an error, a
-// redirect, a file cut short) is refused.
+// The file as this version has it: from an earlier version's cache when unchanged, else from
+// the browser's own cache, where the page's first start has just put it (neither costs a slow
+// line anything), else from the site itself. Anything else (a login page, an error, a redirect,
+// a file cut short, a stale copy) is refused or fetched again.
 async function verified(file, hash) {
   const kept = await caches.match(address(file));
   if (kept) {
@@ -25,14 +26,19 @@ async function verified(file, hash) {
     if (await sha256(body) === hash)
       return new Response(body, {headers: {'Content-Type': kept.headers.get('Content-Type')}});
   }
-  const response = await fetch(address(file), {cache: 'no-cache', redirect: 'error'});
-  if (response.status !== 200 || response.type !== 'basic')
-    throw new Error(`${file}: status ${response.status} (${response.type})`);
-  const body = await response.arrayBuffer();
-  if (await sha256(body) !== hash)
-    throw new Error(`${file}: not the file of this version`);
-  // The body is already decoded, so only its type goes along.
-  return new Response(body, {headers: {'Content-Type': response.headers.get('Content-Type')}});
+  for (const cache of ['force-cache', 'no-cache']) {
+    const response = await fetch(address(file), {cache, redirect: 'error'});
+    if (response.status !== 200 || response.type !== 'basic') {
+      if (cache === 'force-cache')
+        continue;
+      throw new Error(`${file}: status ${response.status} (${response.type})`);
+    }
+    const body = await response.arrayBuffer();
+    // The body is already decoded, so only its type goes along.
+    if (await sha256(body) === hash)
+      return new Response(body, {headers: {'Content-Type': response.headers.get('Content-Type')}});
+  }
+  throw new Error(`${file}: not the file of this version`);
 }
 
 self.addEventListener('install', (event) => {

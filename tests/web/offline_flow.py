@@ -107,9 +107,11 @@ def new_version(site, folder, title="Radixtrek", program_end=b""):
 
 
 def wait_for(condition, failure):
+    """Waits up to 60 s for condition; failure is the message, or what makes it then."""
     deadline = time.time() + 60
     while not condition():
-        check(time.time() < deadline, f"{failure} within 60 s")
+        if time.time() >= deadline:
+            check(False, f"{failure() if callable(failure) else failure} within 60 s")
         time.sleep(0.5)
 
 
@@ -119,7 +121,12 @@ def wait_for_cache(driver, site):
     wait_for(lambda: kept == driver.execute_async_script("""
         const done = arguments[arguments.length - 1];
         if (!navigator.serviceWorker.controller) { done(null); return; }
-        caches.keys().then(done);"""), f"the service worker did not keep {kept}")
+        caches.keys().then(done);"""), lambda: f"the service worker did not keep {kept}: " +
+        driver.execute_async_script("""
+        const done = arguments[arguments.length - 1];
+        navigator.serviceWorker.getRegistration().then((r) => caches.keys().then((names) =>
+            done(JSON.stringify({installing: !!(r && r.installing), waiting: !!(r && r.waiting),
+                                 active: !!(r && r.active), kept: names}))));"""))
 
 
 def main():
