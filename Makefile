@@ -17,7 +17,7 @@ BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
 .PHONY: all deps configure build run test test-atspi test-ime test-wm test-orca package test-package test-sanitize fuzz bench \
-        windows test-windows web web-run test-web \
+        windows test-windows web web-run test-web bench-web \
         screenshots clean
 
 all: build
@@ -178,6 +178,13 @@ web: configure
 web-run: web
 	@echo "Radixtrek: http://127.0.0.1:$(WEB_PORT)/"
 	@/usr/bin/python3 tools/web-serve.py $(WEB_PORT) $(WEB_DIR)/site
+
+# The site's start in headless Chromium to its first frame: a browser new to it and one that
+# keeps it, on an unthrottled line and on one pupil's share of a busy school line (2.5 Mbit/s,
+# 100 ms), and with the server gone; five rounds, medians with their ranges, against the goals.
+bench-web: web
+	@tools/install-deps.sh chromium chromium-driver python3-selenium
+	@/usr/bin/python3 bench/web_start.py $(WEB_DIR)/site $(WEB_DIR)/bench-web.json
 
 # The site served locally and driven through WebDriver by real key, mouse and touch events, in
 # headless Chromium and in WebKitGTK under Xvfb; each state's screenshot is compared with the
