@@ -1,5 +1,7 @@
 #include "MainWindowShowing.h"
 
+#include "AccessibilityMirror.h"
+
 #include <QWidget>
 
 // The page's canvas has the window's size and the page is its frame: a title bar drawn inside
@@ -8,4 +10,6 @@
 void ShowMainWindow(QWidget &window) {
     window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     window.show();
+    // The page's screen reader reads the window from the page's elements.
+    MirrorAccessibilityOnPage();
 }

@@ -6,6 +6,7 @@
 // box.
 #include "NumEdit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -38,8 +39,9 @@ int AnswerFieldAt(int x, int y) {
 }
 
 // clang-format off
-EM_JS(void, FieldFocused, (int base, int x, int y), {
-    if (window.radixtrekKeyboard) window.radixtrekKeyboard.fieldFocused(base, x, y);
+EM_JS(void, FieldFocused, (int base, int x, int y, const char *name), {
+    if (window.radixtrekKeyboard)
+        window.radixtrekKeyboard.fieldFocused(base, x, y, UTF8ToString(name));
 });
 EM_JS(void, FieldLeft, (), {
     if (window.radixtrekKeyboard) window.radixtrekKeyboard.fieldLeft();
@@ -52,7 +54,11 @@ void FollowAnswerFields() {
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *, QWidget *now) {
         if (const TNumEdit *field = TypableField(now)) {
             const QPoint place = CanvasPoint(field, field->rect().center());
-            FieldFocused(BaseOf(field), place.x(), place.y());
+            // The box stands for the field to the page's screen reader.
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(now);
+            const QByteArray name =
+                accessible ? accessible->text(QAccessible::Name).toUtf8() : QByteArray();
+            FieldFocused(BaseOf(field), place.x(), place.y(), name.constData());
         } else {
             FieldLeft();
         }

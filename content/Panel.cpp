@@ -1,5 +1,6 @@
 #include "Panel.h"
 
+#include "AccessibleRenewal.h"
 #include "PanelAccessible.h"
 
 #include <QAccessible>
@@ -19,15 +20,7 @@ void Panel::AnnounceChecked() {
     QAccessible::updateAccessibility(&event);
 }
 
-void Panel::RenewAccessibleIdentity() {
-    if (!QAccessible::isActive())
-        return;
-    // Screen readers keep what they learnt of an object until told of each change, and a screen
-    // reader told of a hundred changes at once falls seconds behind, or drops what comes next.
-    // What they kept of the old identity is simply never asked for again.
-    if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(this))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
-}
+void Panel::RenewAccessibleIdentity() { ::RenewAccessibleIdentity(this); }
 
 void Panel::SetVerdict(const QString &text) {
     if (text == verdict)

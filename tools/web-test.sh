@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Serves the browser build's site on this machine and runs the browser flows in headless
-# Chromium, the site without its server in Chromium, then the flows in WebKitGTK under a virtual
-# display.
+# Chromium, the same drills through Chromium's accessibility tree alone, the site without its
+# server in Chromium, then the flows in WebKitGTK under a virtual display.
 # usage: tools/web-test.sh WEB_BUILD_DIR DESKTOP_BUILD_DIR
 set -euo pipefail
 web=$(realpath "$1")
@@ -35,6 +35,8 @@ assert sent == ("br", "application/wasm"), f"the program went out as {sent}"
 assert brotli.decompress(body) == open(sys.argv[2], "rb").read(), "the program arrived changed"
 EOF
 /usr/bin/python3 "$tests/browser_flows.py" chromium "http://127.0.0.1:$port/" \
+    "$desktop/tests/web_reference" "$out" || status=1
+/usr/bin/python3 "$tests/screen_reader_flow.py" "http://127.0.0.1:$port/" \
     "$desktop/tests/web_reference" "$out" || status=1
 /usr/bin/python3 "$tests/offline_flow.py" "$web/site" "$out" || status=1
 xvfb-run -a -s "-screen 0 1280x900x24" \

@@ -1,0 +1,173 @@
+#!/usr/bin/env python3
+"""Radixtrek in Chromium as a screen reader finds it: the page's accessibility tree, read and
+used through Chrome's DevTools protocol alone, without a canvas coordinate. The example, a whole
+timed drill and the decimal⇔hexadecimal drill are done by finding items by their accessible
+names and roles and activating or focusing their page elements, each verdict read from the tree
+and from the page's live region.
+
+usage: screen_reader_flow.py URL WEB_REFERENCE OUTDIR
+"""
+import json
+import pathlib
+import re
+import subprocess
+import sys
+import time
+
+from browser_flows import SEED, Failure, Page, check, start_browser
+
+CELL = re.compile(r"16進 ([0-9A-F]) の ([1248]) の位")
+FIELD = re.compile(r"([0-9A-F]+) を(10|16)進で")
+
+
+class Tree:
+    """The page's accessibility tree as Chromium gives it to a screen reader."""
+
+    def __init__(self, driver):
+        self.driver = driver
+
+    def cdp(self, command, **arguments):
+        return self.driver.execute_cdp_cmd(command, arguments)
+
+    def nodes(self, role=None):
+        return [node for node in self.cdp("Accessibility.getFullAXTree")["nodes"]
+                if not node.get("ignored") and (role is None or node["role"]["value"] == role)]
+
+    def find(self, role, name):
+        found = [node for node in self.nodes(role) if node.get("name", {}).get("value") == name]
+        check(len(found) == 1, f"{len(found)} {role}s named {name!r} in the tree")
+        return found[0]
+
+    def call(self, node, function):
+        target = self.cdp("DOM.resolveNode", backendNodeId=node["backendDOMNodeId"])
+        self.cdp("Runtime.callFunctionOn", objectId=target["object"]["objectId"],
+                 functionDeclaration=f"function () {{ {function} }}")
+
+    def activate(self, node):
+        """What a screen reader's click, Enter or Space does: the element's default action."""
+        self.call(node, "this.click();")
+
+    def box(self, node):
+        quad = self.cdp("DOM.getBoxModel", backendNodeId=node["backendDOMNodeId"])["model"]["border"]
+        return round(quad[0]), round(quad[1]), round(quad[2] - quad[0]), round(quad[5] - quad[1])
+
+
+def state(node, name):
+    return next((p["value"]["value"] for p in node.get("properties", []) if p["name"] == name),
+                None)
+
+
+def press(page, tree, name, pattern):
+    count = len(page.said())
+    tree.activate(tree.find("button", name))
+    return page.wait_saying(count, pattern)
+
+
+def answer_cells(tree, cells):
+    """Activates the cells whose bits the digits their names ask for hold, each once."""
+    wanted = []
+    for cell in cells:
+        digit, weight = CELL.fullmatch(cell["name"]["value"]).groups()
+        if int(digit, 16) & int(weight):
+            tree.activate(cell)
+            wanted.append(cell["nodeId"])
+    time.sleep(0.3)
+    return wanted
+
+
+def flows(page, tree, layout):
+    driver = page.driver
+    # The window's two tab lists, three tabs each, the first of each selected.
+    lists = tree.nodes("tablist")
+    check(len(lists) == 2, f"{len(lists)} tab lists")
+    tabs = tree.nodes("tab")
+    check([state(tab, "selected") for tab in tabs] == [True, False, False] * 2,
+          f"tabs selected: {[state(tab, 'selected') for tab in tabs]}")
+
+    # The example: its four cells come first, placed over the example's cells on the canvas.
+    said = press(page, tree, "例開始", r"例を開始。16進 ([0-9A-F])")
+    digit = re.search(r"16進 ([0-9A-F])", said).group(1)
+    cells = tree.nodes("checkbox")[:4]
+    check(all(CELL.fullmatch(c["name"]["value"]).group(1) == digit for c in cells),
+          f"the example's cells are not named after {digit}: {[c['name'] for c in cells]}")
+    canvas = page.canvas.rect
+    example = next(f for f in layout["widgets"]["hexFrames"] if f["name"] == "THFr1")
+    bit = example["bits"][3]  # the 8s, the first cell in reading order
+    placed = tree.box(cells[0])
+    widget = (canvas["x"] + bit[0], canvas["y"] + bit[1], bit[2], bit[3])
+    check(all(abs(a - b) <= 1 for a, b in zip(placed, widget)),
+          f"the example's first cell lies at {placed}, its widget at {bit}")
+    wanted = answer_cells(tree, cells)
+    checked = [c["nodeId"] for c in tree.nodes("checkbox")[:4] if state(c, "checked") == "true"]
+    check(checked == wanted, f"cells checked {checked}, activated {wanted}")
+    press(page, tree, "例終了", r"例を終了。正解")
+
+    # A whole timed drill: 48 items of four cells after the example's, in reading order.
+    press(page, tree, "演習開始", r"演習を開始。48問")
+    items = tree.nodes("checkbox")[4:]
+    check(len(items) == 48 * 4, f"{len(items)} drill cells")
+    for start in range(0, len(items), 4):
+        answer_cells(tree, items[start:start + 4])
+    said = press(page, tree, "演習終了", r"全問正解オメデトウ！")
+    print(f"screen reader: a timed drill done through the tree: {said}")
+    flipped = sum(state(c, "checked") == "true" for c in tree.nodes("checkbox")[4:])
+    ones = sum(bin(int(CELL.fullmatch(c["name"]["value"]).group(1), 16)).count("1")
+               for c in items[::4])
+    check(flipped == ones, f"{flipped} cells checked for {ones} ones: a click flipped twice")
+
+    # The graph's page lists the drill's record.
+    time_taken = re.search(r"タイム (\d\d:\d\d\.\d\d\d)", said).group(1)
+    tree.activate(tree.find("tab", "16進⇒2進\u3000演習グラフ"))
+    time.sleep(0.3)
+    records = [node["name"]["value"] for node in tree.nodes("listitem")]
+    check(any(f"1回目 {time_taken}" in record for record in records),
+          f"the graph lists {records}, not the drill of {time_taken}")
+
+    # The decimal⇔hexadecimal drill, each field found by its question and direction, focused,
+    # and typed into through the page's text box.
+    tree.activate(tree.find("tab", "10進⇔16進"))
+    time.sleep(0.3)
+    press(page, tree, "演習開始", r"演習を開始。36問")
+    fields = [node for node in tree.nodes("textbox")
+              if FIELD.fullmatch(node.get("name", {}).get("value", ""))]
+    check(len(fields) == 36, f"{len(fields)} answer fields named by question and direction")
+    for field in fields:
+        question, base = FIELD.fullmatch(field["name"]["value"]).groups()
+        value = int(question, 16 if base == "10" else 10)
+        tree.call(field, "this.focus();")
+        time.sleep(0.1)
+        focused = driver.execute_script(
+            "const box = document.activeElement; return [box.id, box.getAttribute('aria-label')]")
+        check(focused == ["keyboard", field["name"]["value"]],
+              f"focusing {field['name']['value']} focused {focused}")
+        page.key("End")
+        page.backspace(1)
+        tree.cdp("Input.insertText", text=str(value) if base == "10" else f"{value:X}")
+    time.sleep(0.3)
+    values = {node["name"]["value"]: state(node, "value") or node.get("value", {}).get("value")
+              for node in tree.nodes("textbox") if FIELD.fullmatch(node["name"]["value"])}
+    print(f"screen reader: 36 fields typed, e.g. {next(iter(values.items()))}")
+    press(page, tree, "演習終了", r"全問正解オメデトウ！")
+
+
+def main():
+    url, reference, out = sys.argv[1:]
+    folder = pathlib.Path(out) / "screen-reader"
+    folder.mkdir(parents=True, exist_ok=True)
+    subprocess.run([reference, "layout", str(SEED), str(folder / "layout.json")], check=True)
+    layout = json.loads((folder / "layout.json").read_text())
+    driver = start_browser("chromium")
+    try:
+        page = Page(driver, f"{url}?seed={SEED}", folder)
+        flows(page, Tree(driver), layout)
+    except Failure as failure:
+        print(f"screen reader: FAILED: {failure}")
+        return 1
+    finally:
+        driver.quit()
+    print("screen reader: the example and both drills done through the accessibility tree")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
