@@ -191,6 +191,6 @@ bench-web: web
 # desktop program's own picture of it.
 test-web: web
 	@tools/install-deps.sh chromium chromium-driver webkit2gtk-driver python3-selenium \
-	    python3-numpy python3-pil xvfb xauth
+	    python3-numpy python3-pil xvfb xauth at-spi2-core dbus python3-pyatspi
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target web_reference
 	@tools/web-test.sh $(WEB_DIR) $(BUILD_DIR)

@@ -75,7 +75,10 @@ EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const cha
         if (element.textContent !== holds) element.textContent = holds;
     }
     attribute("aria-label", holds === null || kind === "textbox", text);
-    attribute("aria-description", UTF8ToString(description) !== "", UTF8ToString(description));
+    // Browsers that take no aria-description take the title as the description.
+    const said = UTF8ToString(description);
+    attribute("aria-description", said !== "", said);
+    attribute("title", said !== "", said);
     attribute("aria-checked", flags & 2, flags & 4 ? "true" : "false");
     attribute("aria-selected", kind === "tab", flags & (32 | 128) ? "true" : "false");
     attribute("aria-disabled", flags & 8, "true");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Serves the browser build's site on this machine and runs the browser flows in headless
 # Chromium, the same drills through Chromium's accessibility tree alone, the site without its
-# server in Chromium, then the flows in WebKitGTK under a virtual display.
+# server in Chromium, the example through WebKitGTK's accessibility bus as a Linux screen reader
+# reads it, then the flows in WebKitGTK under a virtual display.
 # usage: tools/web-test.sh WEB_BUILD_DIR DESKTOP_BUILD_DIR
 set -euo pipefail
 web=$(realpath "$1")
@@ -39,6 +40,13 @@ EOF
 /usr/bin/python3 "$tests/screen_reader_flow.py" "http://127.0.0.1:$port/" \
     "$desktop/tests/web_reference" "$out" || status=1
 /usr/bin/python3 "$tests/offline_flow.py" "$web/site" "$out" || status=1
+# WebKitGTK read through the accessibility bus, in a D-Bus session and settings of its own.
+mkdir -p "$out/webkit-reader"
+HOME="$out/webkit-reader" XDG_CONFIG_HOME="$out/webkit-reader/config" \
+    XDG_CACHE_HOME="$out/webkit-reader/cache" XDG_DATA_HOME="$out/webkit-reader/data" \
+    timeout 300 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x900x24" \
+    /usr/bin/python3 "$tests/webkit_screen_reader.py" "http://127.0.0.1:$port/?seed=2026" \
+    2> >(grep -v -e '^dbus-daemon' -e 'SpiRegistry daemon' >&2) || status=1
 xvfb-run -a -s "-screen 0 1280x900x24" \
     /usr/bin/python3 "$tests/browser_flows.py" webkit "http://127.0.0.1:$port/" \
     "$desktop/tests/web_reference" "$out" || status=1

@@ -101,6 +101,9 @@ def flows(page, tree, layout):
     checked = [c["nodeId"] for c in tree.nodes("checkbox")[:4] if state(c, "checked") == "true"]
     check(checked == wanted, f"cells checked {checked}, activated {wanted}")
     press(page, tree, "例終了", r"例を終了。正解")
+    time.sleep(0.1)
+    verdicts = [c.get("description", {}).get("value") for c in tree.nodes("checkbox")[:4]]
+    check(verdicts == ["正解"] * 4, f"the example's cells are described as {verdicts}")
 
     # A whole timed drill: 48 items of four cells after the example's, in reading order.
     press(page, tree, "演習開始", r"演習を開始。48問")
