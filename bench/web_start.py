@@ -22,9 +22,9 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service as ChromeService
 
 TOOLS = pathlib.Path(__file__).resolve().parent.parent / "tools"
-spec = importlib.util.spec_from_file_location("web_serve", TOOLS / "web-serve.py")
-web_serve = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(web_serve)
+found = importlib.util.spec_from_file_location("web_serve", TOOLS / "web-serve.py")
+web_serve = importlib.util.module_from_spec(found)
+found.loader.exec_module(web_serve)
 
 ROUNDS = 5
 SCHOOL_LINE = (2500, 100)  # kbit/s, ms
