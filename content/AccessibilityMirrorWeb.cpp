@@ -18,6 +18,7 @@
 #include <emscripten/bind.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <utility>
 
 #include <QtGui/private/qguiapplication_p.h>
 
@@ -52,6 +53,7 @@ EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const cha
     if (!element) {
         element = document.createElement("div");
         element.style.position = "absolute";
+        element.style.outline = "none";  // the program draws its own focus
         element.accessibleId = id;
         element.addEventListener("click", function (event) {
             event.stopPropagation();
@@ -90,6 +92,18 @@ EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const cha
     element.style.top = y + "px";
     element.style.width = width + "px";
     element.style.height = height + "px";
+});
+
+// The element of the widget with the program's focus takes the page's, where the page's focus
+// is the program's (on its canvas or one of these elements), so that a screen reader says what
+// the focus moved to; the page hands on the keys pressed there.
+EM_JS(void, PageFocus, (unsigned id), {
+    const mirror = Module.accessibleMirror;
+    const element = mirror && mirror.elements.get(id);
+    const now = document.activeElement;
+    if (element && now !== element &&
+        (now === document.getElementById("qtcanvas") || mirror.root.contains(now)))
+        element.focus({preventScroll: true});
 });
 
 // The element of an object with its parts, or its parts alone.
@@ -169,6 +183,10 @@ public:
         pending.setSingleShot(true);
         pending.setInterval(0);
         connect(&pending, &QTimer::timeout, this, &Mirror::Carry);
+        connect(qApp, &QApplication::focusChanged, this, [this] {
+            focusMoved = true;
+            pending.start();
+        });
     }
 
     static Mirror *Of() {
@@ -246,6 +264,13 @@ private:
                 Put(object, !known.contains(id));
         rebuild.clear();
         reread.clear();
+        // An answer field takes text, which the page's own text box gathers for it.
+        QWidget *focus = QApplication::focusWidget();
+        QAccessibleInterface *focused =
+            focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
+        if (std::exchange(focusMoved, false) && focused &&
+            focused->role() != QAccessible::EditableText)
+            PageFocus(QAccessible::uniqueId(focused));
     }
 
     // The element of an object, made or read again; with its parts when whole.
@@ -282,6 +307,7 @@ private:
     QSet<QAccessible::Id> reread;  // objects whose own element to read again
     QSet<QAccessible::Id> rebuild; // objects whose parts to build again
     QSet<QAccessible::Id> known;   // objects with an element
+    bool focusMoved = false;
 };
 
 void NoteOnPage(QAccessibleEvent *event) {

@@ -84,6 +84,17 @@ def flows(page, tree, layout):
     check([state(tab, "selected") for tab in tabs] == [True, False, False] * 2,
           f"tabs selected: {[state(tab, 'selected') for tab in tabs]}")
 
+    # The program's focus is the page's: a button focused through its element has both, and
+    # Tab pressed there moves both on.
+    tree.call(tree.find("button", "例開始"), "this.focus();")
+    for kind in ("rawKeyDown", "keyUp"):
+        tree.cdp("Input.dispatchKeyEvent", type=kind, key="Tab", code="Tab",
+                 windowsVirtualKeyCode=9)
+    time.sleep(0.3)
+    focused = [node.get("name", {}).get("value") for node in tree.nodes()
+               if state(node, "focused") and node["role"]["value"] != "RootWebArea"]
+    check(focused == ["演習開始"], f"Tab from 例開始 left the page's focus on {focused}")
+
     # The example: its four cells come first, placed over the example's cells on the canvas.
     said = press(page, tree, "例開始", r"例を開始。16進 ([0-9A-F])")
     digit = re.search(r"16進 ([0-9A-F])", said).group(1)
