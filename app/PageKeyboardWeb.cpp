@@ -4,6 +4,7 @@
 // on to the program every key pressed in it (with its modifiers) and every text committed in it,
 // which goes into the field through the field's gate. A composition in progress stays in the
 // box.
+#include "KeyboardFocus.h"
 #include "NumEdit.h"
 
 #include <QAccessible>
@@ -126,7 +127,7 @@ void KeyOnPage(const std::string &utf8, int held) {
     modifiers.setFlag(Qt::MetaModifier, held & 8);
     QWidget *target = QApplication::activePopupWidget();
     if (!target)
-        target = QApplication::focusWidget();
+        target = KeyboardFocus();
     if (!target)
         return;
     const Qt::Key key = KeyOf(name);
@@ -134,7 +135,7 @@ void KeyOnPage(const std::string &utf8, int held) {
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &press);
     // The Menu key opens the focused widget's menu, as the desktop's platforms make it do.
-    if (key == Qt::Key_Menu && !press.isAccepted() && target == QApplication::focusWidget()) {
+    if (key == Qt::Key_Menu && !press.isAccepted() && target == KeyboardFocus()) {
         const QPoint at = target->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at), modifiers);
         QApplication::sendEvent(target, &menu);

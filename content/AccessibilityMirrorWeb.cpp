@@ -8,6 +8,8 @@
 // gives the widget the keyboard.
 #include "AccessibilityMirror.h"
 
+#include "KeyboardFocus.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QScreen>
@@ -38,8 +40,8 @@ enum Flag {
 
 // clang-format off
 EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const char *name,
-                       const char *description, const char *value, int flags, int x, int y,
-                       int width, int height), {
+                       const char *description, const char *value, int flags, int position,
+                       int count, int x, int y, int width, int height), {
     const mirror = Module.accessibleMirror || (Module.accessibleMirror = {elements: new Map()});
     if (!mirror.root) {
         mirror.root = document.createElement("div");
@@ -86,7 +88,9 @@ EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const cha
     attribute("aria-disabled", flags & 8, "true");
     attribute("aria-readonly", kind === "textbox" && (flags & 64), "true");
     attribute("aria-live", kind === "alert", "off");  // the live region says it already
-    attribute("tabindex", flags & 16, "-1");
+    attribute("tabindex", (flags & 16) || document.activeElement === element, "-1");
+    attribute("aria-posinset", position > 0, position);
+    attribute("aria-setsize", position > 0, count);
     element.hidden = !!(flags & 1);
     element.style.left = x + "px";
     element.style.top = y + "px";
@@ -101,9 +105,13 @@ EM_JS(void, PageFocus, (unsigned id), {
     const mirror = Module.accessibleMirror;
     const element = mirror && mirror.elements.get(id);
     const now = document.activeElement;
-    if (element && now !== element &&
-        (now === document.getElementById("qtcanvas") || mirror.root.contains(now)))
+    if (element && now !== element && (now === document.body ||
+        now === document.getElementById("qtcanvas") || mirror.root.contains(now)))
+    {
+        // A dialog takes the focus though its widget takes none from the keyboard.
+        if (!element.hasAttribute("tabindex")) element.setAttribute("tabindex", "-1");
         element.focus({preventScroll: true});
+    }
 });
 
 // The element of an object with its parts, or its parts alone.
@@ -211,6 +219,12 @@ public:
             if (QAccessibleInterface *parent = object->parent())
                 rebuild.insert(QAccessible::uniqueId(parent));
             break;
+        case QAccessible::ObjectShow:
+        case QAccessible::ObjectHide:
+            // A dialog that opens takes the keyboard, and gives it back when it closes.
+            focusMoved = focusMoved || object->role() == QAccessible::Dialog;
+            reread.insert(QAccessible::uniqueId(object));
+            break;
         case QAccessible::TextCaretMoved:
         case QAccessible::TextSelectionChanged:
             return;
@@ -265,7 +279,7 @@ private:
         rebuild.clear();
         reread.clear();
         // An answer field takes text, which the page's own text box gathers for it.
-        QWidget *focus = QApplication::focusWidget();
+        QWidget *focus = KeyboardFocus();
         QAccessibleInterface *focused =
             focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
         if (std::exchange(focusMoved, false) && focused &&
@@ -287,9 +301,12 @@ private:
         const QByteArray name = object->text(QAccessible::Name).toUtf8();
         const QByteArray description = object->text(QAccessible::Description).toUtf8();
         const QByteArray value = object->text(QAccessible::Value).toUtf8();
+        // A tab's place in its list, "2 of 3".
+        const bool tab = object->role() == QAccessible::PageTab && parent;
         PageNode(id, topLevel ? 0 : QAccessible::uniqueId(parent), role, name.data(),
-                 description.data(), value.data(), Flags(object->state()), place.x(), place.y(),
-                 place.width(), place.height());
+                 description.data(), value.data(), Flags(object->state()),
+                 tab ? parent->indexOfChild(object) + 1 : 0, tab ? parent->childCount() : 0,
+                 place.x(), place.y(), place.width(), place.height());
         if (!known.contains(id)) {
             known.insert(id);
             if (QObject *owner = object->object())

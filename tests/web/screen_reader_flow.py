@@ -94,7 +94,6 @@ def flows(page, tree, layout):
     focused = [node.get("name", {}).get("value") for node in tree.nodes()
                if state(node, "focused") and node["role"]["value"] != "RootWebArea"]
     check(focused == ["演習開始"], f"Tab from 例開始 left the page's focus on {focused}")
-
     # The example: its four cells come first, placed over the example's cells on the canvas.
     said = press(page, tree, "例開始", r"例を開始。16進 ([0-9A-F])")
     digit = re.search(r"16進 ([0-9A-F])", said).group(1)
@@ -162,6 +161,17 @@ def flows(page, tree, layout):
               for node in tree.nodes("textbox") if FIELD.fullmatch(node["name"]["value"])}
     print(f"screen reader: 36 fields typed, e.g. {next(iter(values.items()))}")
     press(page, tree, "演習終了", r"全問正解オメデトウ！")
+
+    # Shift+F10 on a button opens the version dialog, which takes the page's focus.
+    tree.call(tree.find("button", "演習開始"), "this.focus();")
+    for kind in ("rawKeyDown", "keyUp"):
+        tree.cdp("Input.dispatchKeyEvent", type=kind, key="F10", code="F10", modifiers=8,
+                 windowsVirtualKeyCode=121)
+    time.sleep(0.5)
+    dialog = tree.find("dialog", "バージョン情報")
+    check(state(dialog, "focused"), "the version dialog opened without the page's focus")
+    texts = [node.get("name", {}).get("value") for node in tree.nodes("StaticText")]
+    check("(C) 2026 Radixtrek Project" in texts, f"the version dialog's texts: {texts[:8]}")
 
 
 def main():

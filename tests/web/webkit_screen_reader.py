@@ -43,6 +43,10 @@ def main(url):
         tabs = [tab for tab in find_all(app, pyatspi.ROLE_PAGE_TAB) if tab.name]
         selected = [tab.name for tab in tabs if tab.getState().contains(pyatspi.STATE_SELECTED)]
         assert len(tabs) == 6 and selected == ["n進数について", "16進⇒2進"], (tabs, selected)
+        places = [(dict(a.split(":", 1) for a in tab.getAttributes()).get("posinset"),
+                   dict(a.split(":", 1) for a in tab.getAttributes()).get("setsize"))
+                  for tab in tabs]
+        assert places == [(str(i), "3") for i in (1, 2, 3)] * 2, places
 
         act(find(app, pyatspi.ROLE_PUSH_BUTTON, "例開始"))
         cells = wait_for("the example's cells named after its digit", lambda: [
