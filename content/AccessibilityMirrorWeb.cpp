@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSet>
 #include <QTimer>
@@ -242,20 +243,31 @@ public:
         pending.start();
     }
 
-    // A screen reader's click: the action a click would have, toggling a check box.
+    // A screen reader's click: the action a click would have, toggling a check box; a widget
+    // that offers neither (the version dialog's address) is clicked as the mouse would.
     static void Act(unsigned id) {
         QAccessibleInterface *object = QAccessible::accessibleInterface(id);
-        QAccessibleActionInterface *actions = object ? object->actionInterface() : nullptr;
-        if (!actions)
+        if (!object)
             return;
-        const QStringList names = actions->actionNames();
-        for (const QString &name :
-             {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction(),
-              QAccessibleActionInterface::setFocusAction()})
+        QAccessibleActionInterface *actions = object->actionInterface();
+        const QStringList names = actions ? actions->actionNames() : QStringList();
+        for (const QString &name : {QAccessibleActionInterface::toggleAction(),
+                                    QAccessibleActionInterface::pressAction()})
             if (names.contains(name)) {
                 actions->doAction(name);
                 return;
             }
+        auto *widget = qobject_cast<QWidget *>(object->object());
+        if (!widget)
+            return;
+        const QPointF centre = QRectF(widget->rect()).center();
+        const QPointF global = widget->mapToGlobal(centre);
+        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &release);
     }
 
     static void Focus(unsigned id) {

@@ -170,8 +170,14 @@ def flows(page, tree, layout):
     time.sleep(0.5)
     dialog = tree.find("dialog", "バージョン情報")
     check(state(dialog, "focused"), "the version dialog opened without the page's focus")
-    texts = [node.get("name", {}).get("value") for node in tree.nodes("StaticText")]
-    check("(C) 2026 Radixtrek Project" in texts, f"the version dialog's texts: {texts[:8]}")
+    texts = {node.get("name", {}).get("value"): node for node in tree.nodes("StaticText")}
+    check("(C) 2026 Radixtrek Project" in texts, f"the version dialog's texts: {list(texts)[:8]}")
+    # Its address, clicked, opens in a new tab and closes it.
+    tree.call(texts["http://radixtrek.example.org"], "this.parentElement.click();")
+    time.sleep(0.5)
+    driver.switch_to.window(driver.window_handles[0])
+    check(len(driver.window_handles) == 2 and not tree.nodes("dialog"),
+          "the version dialog's address, clicked, did not open a tab and close it")
 
 
 def main():
