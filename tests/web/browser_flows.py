@@ -214,6 +214,18 @@ def differences(browser, desktop):
     return float(differ.mean()), int(squares.max())
 
 
+def read_picture(path):
+    return numpy.asarray(Image.open(path).convert("RGB"))
+
+
+def matches(name, browser, desktop, remark=""):
+    """Whether the browser's picture matches the desktop's, printed with its figures."""
+    share, most = differences(browser, desktop)
+    good = most <= MAX_DIFFERING_IN_SQUARE
+    print(f"  {name:16} {share:.4f} {most:4} {'same' if good else 'DIFFERENT'} {remark}".rstrip())
+    return good
+
+
 def find_dialog(picture, dialog):
     """Where the dialog's picture lies in the window's: the best match, coarse then fine."""
     small = picture[::4, ::4].astype(int)
@@ -319,12 +331,8 @@ def scaled_pictures(driver, url, folder, reference):
         if not (desktop / "start.png").exists():
             subprocess.run([reference, "shots", str(SEED), str(desktop), "shot", "start"],
                            check=True, env=dict(os.environ, QT_SCALE_FACTOR=str(scale)))
-        share, most = differences(
-            picture, numpy.asarray(Image.open(desktop / "start.png").convert("RGB")))
-        good = most <= MAX_DIFFERING_IN_SQUARE
-        print(f"  {name:16} {share:.4f} {most:4} {'same' if good else 'DIFFERENT'} "
-              f"(page scale {zoom:.2f}, {picture.shape[1]}×{picture.shape[0]})")
-        if not good:
+        if not matches(name, picture, read_picture(desktop / "start.png"),
+                       f"(page scale {zoom:.2f}, {picture.shape[1]}×{picture.shape[0]})"):
             failures.append(name)
     return failures
 
@@ -600,12 +608,8 @@ def main():
         print(f"{kind}: {len(page.said())} sentences said; pictures compared with the desktop's "
               f"(share of differing pixels, most in a {SQUARE}×{SQUARE} square):")
         for name in page.shots:
-            browser = numpy.asarray(Image.open(folder / "browser" / f"{name}.png").convert("RGB"))
-            desktop = numpy.asarray(Image.open(folder / "desktop" / f"{name}.png").convert("RGB"))
-            share, most = differences(browser, desktop)
-            good = most <= MAX_DIFFERING_IN_SQUARE
-            print(f"  {name:16} {share:.4f} {most:4} {'same' if good else 'DIFFERENT'}")
-            if not good:
+            if not matches(name, read_picture(folder / "browser" / f"{name}.png"),
+                           read_picture(folder / "desktop" / f"{name}.png")):
                 failures.append(name)
         if kind == "chromium":
             failures += scaled_pictures(driver, f"{url}?seed={SEED}", folder / "browser",
