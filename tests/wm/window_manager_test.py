@@ -4,8 +4,9 @@ Runs on an X display where a window manager (openbox in tools/wm-test.sh) frames
 Checks, from what the X server reports, that the main window's frame (title bar and borders
 included) is centred on the screen when first shown, that the version dialog's frame is
 centred over the main window's frame at each opening, also after the main window was moved,
-and that the window manager's full-screen and maximise commands leave the window at its one
-size and place, also when full screen is asked for as soon as a fresh start is framed.
+that the window manager's full-screen and maximise commands leave the window at its one size
+and place, also when full screen is asked for as soon as a fresh start is framed, and that a
+window moved before a window manager started and framed it stays where it was moved.
 """
 
 import re
@@ -134,6 +135,32 @@ def fresh_starts(program, failures):
         wait_for("the window to close", lambda: shown("Radixtrek") is None)
 
 
+def late_window_manager(program, failures):
+    """A window the learner moved before any window manager framed it stays where it was put
+    when one starts and frames it."""
+    run("openbox", "--exit")
+    wait_for("openbox to end", lambda: "window id" not in run("xprop", "-root",
+                                                             "_NET_SUPPORTING_WM_CHECK"))
+    process = subprocess.Popen([program])
+    window_manager = None
+    try:
+        main_window = wait_for("the main window", lambda: shown("Radixtrek"))
+        run("xdotool", "windowmove", "--sync", main_window, "40", "60")
+        window_manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL,
+                                          stderr=subprocess.DEVNULL)
+        framed_main_window()
+        time.sleep(0.5)
+        print(f"moved before a window manager framed it: client {client(main_window)}")
+        if client(main_window)[:2] != (40, 60):
+            failures.append(f"a window moved to (40, 60) before it was framed went to "
+                            f"{client(main_window)[:2]} when it was")
+    finally:
+        process.terminate()
+        process.wait(10)
+        if window_manager:
+            window_manager.terminate()
+
+
 def main(program):
     failures = []
     fresh_starts(program, failures)
@@ -160,6 +187,7 @@ def main(program):
     finally:
         process.terminate()
         process.wait(10)
+    late_window_manager(program, failures)
     assert not failures, "\n".join(failures)
     print("frames centred, one size and place")
     return 0
