@@ -63,6 +63,18 @@ EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const cha
             Module.accessibleAction(id);
         });
         element.addEventListener("focus", function () { Module.accessibleFocus(id); });
+        // A reader may put the page's focus on an element whose widget takes no keyboard focus,
+        // such as a bit cell; Space or Enter there is a click on it, not a key for the widget
+        // with the program's focus.
+        element.addEventListener("keydown", function (event) {
+            if (event.target === element && element !== mirror.programFocus &&
+                (event.key === " " || event.key === "Enter") &&
+                !event.shiftKey && !event.ctrlKey && !event.altKey && !event.metaKey) {
+                event.stopPropagation();
+                event.preventDefault();
+                Module.accessibleAction(id);
+            }
+        });
         mirror.elements.set(id, element);
         (mirror.elements.get(parent) || mirror.root).appendChild(element);
     }
@@ -89,7 +101,8 @@ EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const cha
     attribute("aria-disabled", flags & 8, "true");
     attribute("aria-readonly", kind === "textbox" && (flags & 64), "true");
     attribute("aria-live", kind === "alert", "off");  // the live region says it already
-    attribute("tabindex", (flags & 16) || document.activeElement === element, "-1");
+    attribute("tabindex", (flags & 16) || kind === "checkbox" || document.activeElement === element,
+              "-1");
     attribute("aria-posinset", position > 0, position);
     attribute("aria-setsize", position > 0, count);
     element.hidden = !!(flags & 1);
@@ -106,6 +119,7 @@ EM_JS(void, PageFocus, (unsigned id), {
     const mirror = Module.accessibleMirror;
     const element = mirror && mirror.elements.get(id);
     const now = document.activeElement;
+    if (mirror) mirror.programFocus = element;
     if (element && now !== element && (now === document.body ||
         now === document.getElementById("qtcanvas") || mirror.root.contains(now)))
     {
@@ -294,6 +308,9 @@ private:
         QWidget *focus = KeyboardFocus();
         QAccessibleInterface *focused =
             focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
+        // In a list of tabs, screen readers expect the focus on the current tab itself.
+        if (QAccessibleInterface *child = focused ? focused->focusChild() : nullptr)
+            focused = child;
         if (std::exchange(focusMoved, false) && focused &&
             focused->role() != QAccessible::EditableText)
             PageFocus(QAccessible::uniqueId(focused));
