@@ -60,7 +60,7 @@ test-wm: build
 test-orca: build
 	@tools/install-deps.sh at-spi2-core dbus python3-pyatspi xvfb xauth openbox xdotool x11-utils \
 	    orca speech-dispatcher speech-dispatcher-espeak-ng
-	@tools/orca-test.sh $(BUILD_DIR)/app/radixtrek $(BUILD_DIR)/orca-logs
+	@tools/orca-test.sh tests/orca/orca_test.py $(BUILD_DIR)/app/radixtrek $(BUILD_DIR)/orca-logs
 
 # The Debian package $(BUILD_DIR)/radixtrek_<version>_<arch>.deb, made by CPack from the normal
 # build; dpkg-shlibdeps (dpkg-dev) works out its library dependencies.
@@ -191,6 +191,7 @@ bench-web: web
 # desktop program's own picture of it.
 test-web: web
 	@tools/install-deps.sh chromium chromium-driver webkit2gtk-driver python3-selenium \
-	    python3-numpy python3-pil xvfb xauth at-spi2-core dbus python3-pyatspi
+	    python3-numpy python3-pil xvfb xauth at-spi2-core dbus python3-pyatspi openbox xdotool \
+	    x11-utils orca speech-dispatcher speech-dispatcher-espeak-ng
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target web_reference
 	@tools/web-test.sh $(WEB_DIR) $(BUILD_DIR)

@@ -2,7 +2,7 @@
 # Serves the browser build's site on this machine and runs the browser flows in headless
 # Chromium, the same drills through Chromium's accessibility tree alone, the site without its
 # server in Chromium, the example through WebKitGTK's accessibility bus as a Linux screen reader
-# reads it, then the flows in WebKitGTK under a virtual display.
+# reads it and by keys with Orca in Chromium, then the flows in WebKitGTK under a virtual display.
 # usage: tools/web-test.sh WEB_BUILD_DIR DESKTOP_BUILD_DIR
 set -euo pipefail
 web=$(realpath "$1")
@@ -47,6 +47,9 @@ HOME="$out/webkit-reader" XDG_CONFIG_HOME="$out/webkit-reader/config" \
     timeout 300 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x900x24" \
     /usr/bin/python3 "$tests/webkit_screen_reader.py" "http://127.0.0.1:$port/?seed=2026" \
     2> >(grep -v -e '^dbus-daemon' -e 'SpiRegistry daemon' >&2) || status=1
+# Orca reading the page in Chromium, as a blind learner on Linux hears it.
+"$(dirname "$(realpath "$0")")/orca-test.sh" "$tests/orca_browser_flow.py" \
+    "http://127.0.0.1:$port/?seed=2026" "$out/orca" || status=1
 xvfb-run -a -s "-screen 0 1280x900x24" \
     /usr/bin/python3 "$tests/browser_flows.py" webkit "http://127.0.0.1:$port/" \
     "$desktop/tests/web_reference" "$out" || status=1

@@ -1,0 +1,98 @@
+"""Radixtrek in Chromium with the Orca screen reader, judged only by what Orca says.
+
+Runs in the Orca test's own X display, D-Bus session and home (tools/orca-test.sh). Opens the
+page in Chromium with its accessibility on, then works as a blind learner does there, by real
+key presses: Tab to the example's button, Space to start it, the browse mode's arrows to its bit
+cells, Space on each cell whose bit the digit holds, the arrows on to the button that ends it,
+and Space. Orca reads the page from the program's accessible objects mirrored beside the canvas;
+Control stops the reading of the page that Orca starts on its own.
+
+usage: orca_browser_flow.py URL PREFS_DIR LOG_DIR
+"""
+import os
+import re
+import subprocess
+import sys
+
+import pyatspi
+
+for folder in ("orca", "atspi"):
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", folder))
+from atspi_client import find_all, wait_for  # noqa: E402
+from orca_client import Orca, key  # noqa: E402
+
+CELL = re.compile(r"16進 ([0-9A-F]) の ([1248]) の位 check box")
+BROWSER = ("chromium --no-sandbox --enable-unsafe-swiftshader --disable-quic --no-first-run "
+           "--no-default-browser-check --disable-background-networking --disable-component-update "
+           "--disable-sync --disable-features=Translate --lang=ja --window-size=1200,850 "
+           "--force-renderer-accessibility").split()
+
+
+def first_tab():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name.lower() == "chromium":
+            return find_all(app, pyatspi.ROLE_PAGE_TAB, "n進数について")
+    return None
+
+
+def press(orca, name, expect, seconds=10):
+    """Presses a key and returns what Orca said once it said something that matches expect."""
+    mark = orca.mark()
+    key(name)
+    orca.wait_for(expect, mark, lambda s: any(re.search(expect, u) for u in s), seconds)
+    return " ".join(orca.quiet(mark, settle=0.5))
+
+
+def main(url, prefs, logs):
+    orca = Orca(prefs, os.path.join(logs, "orca-browser.log"))
+    browser = None
+    try:
+        start = orca.mark()
+        orca.wait_for("that it is on", start, lambda s: "Screen reader on." in s, seconds=60)
+        browser = subprocess.Popen(BROWSER + [f"--user-data-dir={prefs}/chromium", url],
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Orca says the first tab when the page focuses it, unless its own reading of the page
+        # as it loads takes the turn; the program is there when the tab is.
+        wait_for("the program's first tab", first_tab, seconds=120)
+        # Orca reads the page aloud as it loads; Control silences it, as a learner who knows
+        # the page does.
+        mark = orca.mark()
+        key("Control_L")
+        orca.quiet(mark, settle=1.0)
+        press(orca, "Tab", r"16進⇒2進 page tab")
+        press(orca, "Tab", r"例開始 push button")
+        heard = press(orca, "space", r"例を開始。16進 [0-9A-F]。")
+        digit = re.search(r"例を開始。16進 ([0-9A-F])", heard).group(1)
+        print(f"Orca in the browser: {heard}")
+
+        # Up from the button, line by line, to the line of the example's four cells.
+        for _ in range(5):
+            heard = press(orca, "Up", r".")
+            if CELL.search(heard):
+                break
+        cells = CELL.findall(heard)
+        assert [c[0] for c in cells] == [digit] * 4, f"the example's cells read as {heard!r}"
+        for i, (_, weight) in enumerate(cells):
+            if i:
+                press(orca, "Right", r"checked")
+            if int(digit, 16) & int(weight):
+                heard = press(orca, "space", rf"16進 {digit} の {weight} の位 1")
+                assert heard.count(f"の {weight} の位 1") == 1, f"one Space heard as {heard!r}"
+        for _ in range(5):
+            heard = press(orca, "Down", r".")
+            if "例終了 push button" in heard:
+                break
+        heard = press(orca, "space", r"例を終了。")
+        print(f"Orca in the browser: {heard}")
+        assert "例を終了。正解。" in heard, heard
+    finally:
+        if browser:
+            browser.terminate()
+            browser.wait(10)
+        orca.stop()
+    print("Orca in the browser: the example done by keys, every step heard")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:]))
