@@ -54,6 +54,12 @@ class Orca:
             with self._lock:
                 self._lines.extend(line.decode("utf-8", "replace") for line in complete)
 
+    def wait_until_on(self):
+        """Waits until Orca says it is on; returns the mark from which it said so."""
+        start = self.mark()
+        self.wait_for("that it is on", start, lambda s: "Screen reader on." in s, seconds=60)
+        return start
+
     def mark(self):
         """Where the log stands now; what Orca says from here on is heard after it."""
         with self._lock:

@@ -141,8 +141,7 @@ def main(program, prefs, logs):
     orca = Orca(prefs, os.path.join(logs, "orca.log"))
     app = None
     try:
-        start = orca.mark()
-        orca.wait_for("that it is on", start, lambda s: "Screen reader on." in s, seconds=60)
+        start = orca.wait_until_on()
         program_log = open(os.path.join(logs, "program.log"), "w")
         app = subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
                                                    RADIXTREK_SEED=SEED),

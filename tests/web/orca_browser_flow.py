@@ -47,8 +47,7 @@ def main(url, prefs, logs):
     orca = Orca(prefs, os.path.join(logs, "orca-browser.log"))
     browser = None
     try:
-        start = orca.mark()
-        orca.wait_for("that it is on", start, lambda s: "Screen reader on." in s, seconds=60)
+        orca.wait_until_on()
         browser = subprocess.Popen(BROWSER + [f"--user-data-dir={prefs}/chromium", url],
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Orca says the first tab when the page focuses it, unless its own reading of the page
