@@ -1,6 +1,6 @@
 """Places the program's windows under a real window manager, as a learner's desktop does.
 
-Runs on an X display where a window manager (openbox in tools/wm-test.sh) frames the windows.
+Runs on an X display of its own, where it starts and ends the window manager (openbox) itself.
 Checks, from what the X server reports, that the main window's frame (title bar and borders
 included) is centred on the screen when first shown, that the version dialog's frame is
 centred over the main window's frame at each opening, also after the main window was moved,
@@ -135,19 +135,43 @@ def fresh_starts(program, failures):
         wait_for("the window to close", lambda: shown("Radixtrek") is None)
 
 
-def late_window_manager(program, failures):
+def window_exists(window):
+    return subprocess.run(["xwininfo", "-id", window], capture_output=True).returncode == 0
+
+
+def supporting_window():
+    """The window the running window manager names on the root window, if that window exists.
+    A window manager that has ended may leave the property behind, naming a window gone."""
+    found = re.search(r"window id # (0x[0-9a-f]+)",
+                      run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+    return found.group(1) if found and window_exists(found.group(1)) else None
+
+
+def start_window_manager():
+    window_manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL,
+                                      stderr=subprocess.DEVNULL)
+    wait_for("openbox to run", supporting_window)
+    return window_manager
+
+
+def end_window_manager(window_manager):
+    """Ends the window manager and waits until it and its own window are gone."""
+    named = supporting_window()
+    window_manager.terminate()
+    window_manager.wait(10)
+    wait_for("openbox's window to go", lambda: named is None or not window_exists(named))
+
+
+def late_window_manager(program, window_manager, failures):
     """A window the learner moved before any window manager framed it stays where it was put
     when one starts and frames it."""
-    run("openbox", "--exit")
-    wait_for("openbox to end", lambda: "window id" not in run("xprop", "-root",
-                                                             "_NET_SUPPORTING_WM_CHECK"))
+    end_window_manager(window_manager)
     process = subprocess.Popen([program])
     window_manager = None
     try:
         main_window = wait_for("the main window", lambda: shown("Radixtrek"))
         run("xdotool", "windowmove", "--sync", main_window, "40", "60")
-        window_manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL,
-                                          stderr=subprocess.DEVNULL)
+        window_manager = start_window_manager()
         framed_main_window()
         time.sleep(0.5)
         print(f"moved before a window manager framed it: client {client(main_window)}")
@@ -158,11 +182,12 @@ def late_window_manager(program, failures):
         process.terminate()
         process.wait(10)
         if window_manager:
-            window_manager.terminate()
+            end_window_manager(window_manager)
 
 
 def main(program):
     failures = []
+    window_manager = start_window_manager()
     fresh_starts(program, failures)
     process = subprocess.Popen([program])
     try:
@@ -187,7 +212,7 @@ def main(program):
     finally:
         process.terminate()
         process.wait(10)
-    late_window_manager(program, failures)
+    late_window_manager(program, window_manager, failures)
     assert not failures, "\n".join(failures)
     print("frames centred, one size and place")
     return 0
