@@ -16,7 +16,7 @@ FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
 JOBS         ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-atspi test-ime test-wm test-orca package test-package test-sanitize fuzz bench \
+.PHONY: all deps configure build run lint test test-atspi test-ime test-wm test-orca package test-package test-sanitize fuzz bench \
         windows test-windows web web-run test-web bench-web \
         screenshots clean
 
@@ -33,6 +33,12 @@ build: configure
 
 run: build
 	@tools/run.sh $(BUILD_DIR)/app/radixtrek
+
+# The sources' layout and the scripts' likely mistakes (tools/lint.sh): clang-format over the C++,
+# shellcheck over the shell scripts, eslint over the browser's scripts, pyflakes over the Python.
+lint:
+	@tools/install-deps.sh clang-format shellcheck eslint flake8
+	@tools/lint.sh
 
 test: build
 	@mkdir -p -m 700 $(BUILD_DIR)/runtime

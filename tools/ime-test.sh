@@ -13,6 +13,8 @@ for input_method in ibus fcitx5; do
     echo "With $input_method:"
     scratch=$(mktemp -d)
     mkdir -m 700 "$scratch/runtime"
+    # The inner shell expands its own arguments, so its script is in single quotes.
+    # shellcheck disable=SC2016
     HOME=$scratch XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/config \
     XDG_CACHE_HOME=$scratch/cache timeout 300 dbus-run-session -- \
         xvfb-run -a -s "-screen 0 1280x800x24" bash -c '

@@ -31,6 +31,8 @@ sed 's/^# *AudioOutputMethod .*/AudioOutputMethod "alsa"/' /etc/speech-dispatche
 export PATH=/usr/bin:$PATH
 # The session bus starts inside the X display: the accessibility registry that it starts clicks
 # for Orca through the X server.
+# The inner shell expands its own arguments, so its script is in single quotes.
+# shellcheck disable=SC2016
 HOME=$scratch XDG_RUNTIME_DIR=$scratch/runtime XDG_CONFIG_HOME=$scratch/config \
 XDG_CACHE_HOME=$scratch/cache XDG_DATA_HOME=$scratch/data LANG=C.UTF-8 timeout 1200 \
     xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash -c '

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the browser build's scripts: the environment Debian's emscripten needs with Qt 6.4.
 # Qt 6.4 finds emscripten through $EMSDK; a stand-in outside the work tree points at Debian's.
 EMSDK=${EMSDK:-$HOME/.cache/radixtrek/emsdk}

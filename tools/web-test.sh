@@ -10,7 +10,8 @@ desktop=$(realpath "$2")
 tests=$(dirname "$(realpath "$0")")/../tests/web
 out="$web/test-web"
 rm -rf "$out"
-mkdir -p -m 700 "$out/runtime"
+mkdir -p "$out"
+mkdir -m 700 "$out/runtime"
 export XDG_RUNTIME_DIR="$out/runtime"
 
 port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')

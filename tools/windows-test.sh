@@ -11,6 +11,8 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPATH="Z:$qt/bin;Z:$runtime;Z:/usr/x86_64-w64-mingw32/lib"
+# The inner shell expands its own arguments, so its script is in single quotes.
+# shellcheck disable=SC2016
 timeout 1800 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     wineboot -i >/dev/null 2>&1
     ctest --test-dir "$0" -j "$(nproc)" --no-tests=error --output-on-failure \

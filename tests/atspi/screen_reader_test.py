@@ -79,8 +79,9 @@ def click_at_gaps(cell, gaps):
     states = [checked(cell)]
     for gap in [0] + list(gaps):
         if len(states) > 1:
-            time.sleep(max(0, last + gap - time.monotonic()))
-        last = time.monotonic()
+            # The last click's time, set on the pass before.
+            time.sleep(max(0, last + gap - time.monotonic()))  # noqa: F821
+        last = time.monotonic()  # noqa: F841 (read on the next pass)
         subprocess.run(["xdotool", "click", "1"], check=True)
         time.sleep(0.15)
         pump()

@@ -230,11 +230,15 @@ TEST_F(NumEditTest, EveryWayInKeepsToTheDigitsOfTheBaseWithinMaxLength) {
         const char16_t *offered, *after;
     };
     const Case cases[] = {
-        {ntDecimal, u"１Ａ x９", u"19"},     {ntDecimal, u"4541:", u"4541"},
-        {ntDecimal, u"\b7\b", u"7"},         {ntDecimal, u"ｆｆ", u""},
-        {ntHexadecimal, u"ｆＦ１g", u"fF1"}, {ntHexadecimal, u"\u061C😀あ", u""},
+        {ntDecimal, u"１Ａ x９", u"19"},
+        {ntDecimal, u"4541:", u"4541"},
+        {ntDecimal, u"\b7\b", u"7"},
+        {ntDecimal, u"ｆｆ", u""},
+        {ntHexadecimal, u"ｆＦ１g", u"fF1"},
+        {ntHexadecimal, u"\u061C😀あ", u""},
         {ntDecimal, u"９", u"9"},
-        {ntBinary, u"１２01", u"101"},       {ntOctal, u"789", u"7"},
+        {ntBinary, u"１２01", u"101"},
+        {ntOctal, u"789", u"7"},
     };
     for (const auto &[route, offer] : routes) {
         SCOPED_TRACE(route);
