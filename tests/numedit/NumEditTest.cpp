@@ -214,16 +214,19 @@ TEST_F(NumEditTest, EveryWayInKeepsToTheDigitsOfTheBaseWithinMaxLength) {
          [&](const QString &text) {
              QMimeData data;
              data.setText(text);
-             const QPoint end(edit.width() - 3, edit.height() / 2);
+             const QPoint start(3, edit.height() / 2);
              const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-             QDragEnterEvent enter(end, actions, &data, Qt::LeftButton, {});
+             QDragEnterEvent enter(start, actions, &data, Qt::LeftButton, {});
              QApplication::sendEvent(&edit, &enter);
-             QDropEvent drop(end, actions, &data, Qt::LeftButton, {});
+             QDropEvent drop(start, actions, &data, Qt::LeftButton, {});
              QApplication::sendEvent(&edit, &drop);
          }},
         {"accessibility",
          [&](const QString &text) { accessible->insertText(edit.cursorPosition(), text); }},
-        {"setText", [&](const QString &text) { edit.setText(edit.text() + text); }},
+        {"setText",
+         [&](const QString &text) {
+             edit.setText(edit.text().insert(edit.cursorPosition(), text));
+         }},
     };
     struct Case {
         TNumericType type;
@@ -251,14 +254,15 @@ TEST_F(NumEditTest, EveryWayInKeepsToTheDigitsOfTheBaseWithinMaxLength) {
         }
         edit.SetNumericType(ntDecimal);
         edit.SetMaxLength(3);
-        edit.SetValue(9);
-        edit.end(false);
-        offer(QStringLiteral("1２34５"));
-        EXPECT_EQ(edit.Text(), "912");
-        EXPECT_EQ(edit.cursorPosition(), 3);
+        edit.SetValue(12);
+        edit.home(false);
+        offer(QStringLiteral("3４5６"));
+        EXPECT_EQ(edit.Text(), "312");
+        EXPECT_EQ(edit.cursorPosition(), 1);
     }
 
-    // A paste with no digit leaves the selection; one with digits is one step to undo.
+    // A paste with no digit leaves the selection, and any other change without one the text;
+    // one with digits is one step to undo.
     edit.SetMaxLength(0);
     Type("123");
     edit.setSelection(0, 2);
@@ -268,6 +272,9 @@ TEST_F(NumEditTest, EveryWayInKeepsToTheDigitsOfTheBaseWithinMaxLength) {
     routes[0].second(QStringLiteral("4x"));
     EXPECT_EQ(edit.Text(), "43");
     QTest::keyClick(&edit, Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(edit.Text(), "123");
+    accessible->replaceText(0, 2, QStringLiteral("x"));
+    edit.setText(QStringLiteral("abc"));
     EXPECT_EQ(edit.Text(), "123");
 }
 
