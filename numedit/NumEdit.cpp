@@ -379,6 +379,14 @@ void TNumEdit::mouseReleaseEvent(QMouseEvent *event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
+void TNumEdit::dragMoveEvent(QDragMoveEvent *event) {
+    QLineEdit::dragMoveEvent(event);
+    // The source is told while the text is over the field, and some act on that alone: text
+    // from elsewhere is copied, never moved.
+    if (event->isAccepted() && event->source() != this)
+        event->setDropAction(Qt::CopyAction);
+}
+
 void TNumEdit::dropEvent(QDropEvent *event) {
     if (event->source() == this) {
         QLineEdit::dropEvent(event); // digits moved or copied within the field
