@@ -25,10 +25,25 @@ def wait_for(what, condition, seconds=20):
 
 
 def find_all(root, role, name=None):
-    def matches(node):
-        return (node is not None and node.getRole() == role
-                and (name is None or re.fullmatch(name, node.name or "")))
-    return pyatspi.findAllDescendants(root, matches)
+    """Every descendant with the role (and name), in the tree's order. What goes away while the
+    tree is walked, as a page's elements and a browser's page processes may, is passed over."""
+    found = []
+
+    def walk(node):
+        try:
+            children = [child for child in node if child is not None]
+        except GLib.GError:
+            return
+        for child in children:
+            try:
+                if child.getRole() == role and \
+                        (name is None or re.fullmatch(name, child.name or "")):
+                    found.append(child)
+            except GLib.GError:
+                continue
+            walk(child)
+    walk(root)
+    return found
 
 
 def find(root, role, name=None):
