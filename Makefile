@@ -7,10 +7,11 @@ WINDOWS_DIR  ?= build-windows
 # Qt for Windows: a ready build in ../shared/qt-windows/prefix when there is one, else the one
 # tools/qt-windows.sh builds and keeps outside the work tree.
 QT_WINDOWS   ?= $(if $(wildcard ../shared/qt-windows/prefix/bin/Qt6Widgets.dll),$(abspath ../shared/qt-windows/prefix),$(HOME)/.cache/radixtrek/qt-6.4.2-mingw)
-# Qt for WebAssembly: the ready build in ../shared/qt-wasm/prefix when there is one, else the one
-# tools/qt-wasm.sh builds and keeps outside the work tree.
+# Qt for WebAssembly, compiled for size with what the program never uses switched off: the ready
+# build in ../shared/qt-wasm-small/prefix when there is one, else the one tools/qt-wasm.sh builds
+# the same way and keeps outside the work tree.
 WEB_DIR      ?= build-web
-QT_WASM      ?= $(if $(wildcard ../shared/qt-wasm/prefix/lib/libQt6Widgets.a),$(abspath ../shared/qt-wasm/prefix),$(HOME)/.cache/radixtrek/qt-6.4.2-wasm)
+QT_WASM      ?= $(if $(wildcard ../shared/qt-wasm-small/prefix/lib/libQt6Widgets.a),$(abspath ../shared/qt-wasm-small/prefix),$(HOME)/.cache/radixtrek/qt-6.4.2-wasm-small)
 WEB_PORT     ?= 8016
 FUZZ_SECONDS ?= 60
 BUILD_TYPE   ?= RelWithDebInfo
