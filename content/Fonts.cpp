@@ -36,6 +36,7 @@ void InstallFontSubstitutions() {
             LoadStandInFont(QLatin1String(font.file));
         QFont::insertSubstitution(windowsFont, ipaFont);
     }
+    StandInForSystemFont();
 }
 
 void ApplyFont(QWidget *widget, const FontSpec &style) {

@@ -36,3 +36,7 @@ void InstallFontSubstitutions();
 // IPA font file (ipag.ttf, …) becomes available when it does not.
 bool HasOwnFont(const QString &family);
 void LoadStandInFont(const QString &file);
+// Qt's own menus and title bars draw with the platform's user-interface font; where the platform
+// lacks one (the browser, where the program carries no fonts but the IPA ones), the stand-in for
+// the layout's user-interface font takes its place.
+void StandInForSystemFont();

@@ -6,3 +6,5 @@
 bool HasOwnFont(const QString &) { return false; }
 
 void LoadStandInFont(const QString &) {}
+
+void StandInForSystemFont() {}

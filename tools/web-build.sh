@@ -21,3 +21,9 @@ cmake -G Ninja -S "$tools/.." -B "$build" -DCMAKE_BUILD_TYPE=MinSizeRel \
 cmake --build "$build" --parallel "$(nproc)"
 # The forms a server sends to browsers that accept them; Debian's own Python has brotli.
 /usr/bin/python3 "$tools/web-compress.py" "$build/site"
+# Where the program's bytes are: its code by library and object, beside its data.
+mapfile -t objects < <(find "$build/app/CMakeFiles/radixtrek.dir" -name '*.o')
+/usr/bin/python3 "$tools/web-map.py" "$build/app/radixtrek.wasm" "$build/app/radixtrek.js.symbols" \
+    "$qt"/lib/*.a "$qt"/plugins/platforms/*.a "$build"/*/lib*.a "${objects[@]}" \
+    /usr/share/emscripten/cache/sysroot/lib/wasm32-emscripten/lib{c,c++-noexcept,c++abi-noexcept,dlmalloc,compiler_rt,embind-rtti}.a \
+    | tee "$build/wasm-map.txt"
