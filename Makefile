@@ -188,10 +188,14 @@ web-run: web
 
 # The site's start in headless Chromium to its first frame: a browser new to it and one that
 # keeps it, on an unthrottled line and on one pupil's share of a busy school line (2.5 Mbit/s,
-# 100 ms), and with the server gone; five rounds, medians with their ranges, against the goals.
+# 100 ms), and with the server gone, and the renderer's memory; five rounds, medians with their
+# ranges, against the goals. WEB_BASELINE names another build's site (for instance one built from
+# an earlier commit in a worktree beside this one) to run side by side, interleaved.
+WEB_BASELINE ?=
 bench-web: web
 	@tools/install-deps.sh chromium chromium-driver python3-selenium
-	@/usr/bin/python3 bench/web_start.py $(WEB_DIR)/site $(WEB_DIR)/bench-web.json
+	@/usr/bin/python3 bench/web_start.py $(WEB_DIR)/bench-web.json "this build=$(WEB_DIR)/site" \
+	    $(if $(WEB_BASELINE),"baseline=$(WEB_BASELINE)")
 
 # The site served locally and driven through WebDriver by real key, mouse and touch events, in
 # headless Chromium and in WebKitGTK under Xvfb; each state's screenshot is compared with the
