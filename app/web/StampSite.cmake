@@ -3,8 +3,10 @@
 # file of a new version against before that version may replace the kept one, and names its
 # cache after them and the worker itself: a new build brings a new worker, which keeps its files
 # in a cache of its own and removes the last build's.
-set(files index.html qtloader.js radixtrek.js radixtrek.wasm manifest.webmanifest
-          icon.svg icon-192.png icon-512.png)
+# Every file of the site but the worker itself and the compressed forms a server sends instead.
+file(GLOB files RELATIVE ${SITE} ${SITE}/*)
+list(FILTER files EXCLUDE REGEX "^sw\\.js$|\\.(br|gz)$")
+list(SORT files)
 file(READ ${SITE}/index.html page)
 file(SIZE ${SITE}/radixtrek.js script_bytes)
 file(SIZE ${SITE}/radixtrek.wasm program_bytes)

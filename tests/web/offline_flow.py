@@ -25,8 +25,9 @@ from browser_flows import Failure, Page, check, start_browser  # noqa: E402
 from selenium.common.exceptions import WebDriverException  # noqa: E402
 
 MARKER = "Radixtrek (new version)"
-PROGRAM = {"/", "/index.html", "/qtloader.js", "/radixtrek.js", "/radixtrek.wasm"}
 WEB = pathlib.Path(__file__).resolve().parents[2] / "app" / "web"
+PROGRAM = {"/", "/index.html", "/qtloader.js", "/radixtrek.js", "/radixtrek.wasm"} | {
+    f"/{script.name}" for script in (WEB / "page").glob("*.js")}
 LOGIN = b"<html><body><form>Wi-Fi login</form></body></html>\n"
 
 
