@@ -300,14 +300,16 @@ def check_progress(driver):
 
 
 def scaled_pictures(driver, url, folder, reference):
-    """The window whole and crisp on a narrow screen that shows the page zoomed out, on a screen
-    of two device pixels per pixel, and zoomed in twice by a pinch: each picture as the screen
-    shows it, at that screen's pixels, against the desktop's at the same scale."""
+    """The window whole and crisp on a narrow screen that shows the page zoomed out, on screens
+    of two and of 1.25 device pixels per pixel, and zoomed in twice by a pinch: each picture
+    taken at the whole scale the window must be drawn at (the next one up from the screen's),
+    against the desktop's at that scale."""
     pictures = {}
-    for name, width, height, ratio, mobile, pinch, expected in (
-            ("scale-0.74", 768, 1024, 1, True, 1, 0.74),
-            ("device-scale-2", 1200, 800, 2, False, 1, 1),
-            ("page-scale-2", 1200, 800, 1, False, 2, 2)):
+    for name, width, height, ratio, mobile, pinch, expected, drawn in (
+            ("scale-0.74", 768, 1024, 1, True, 1, 0.74, 1),
+            ("device-scale-2", 1200, 800, 2, False, 1, 1, 2),
+            ("device-scale-1.25", 1200, 800, 1.25, False, 1, 1, 2),
+            ("page-scale-2", 1200, 800, 1, False, 2, 2, 2)):
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": mobile})
         page = Page(driver, url, folder)
@@ -320,10 +322,10 @@ def scaled_pictures(driver, url, folder, reference):
         shot = driver.execute_cdp_cmd("Page.captureScreenshot", {
             "captureBeyondViewport": True, "clip": {
                 "x": area["x"], "y": area["y"], "width": area["width"],
-                "height": area["height"], "scale": max(zoom, 1)}})
+                "height": area["height"], "scale": drawn / ratio}})
         picture = Image.open(io.BytesIO(base64.b64decode(shot["data"]))).convert("RGB")
         picture.save(folder / f"{name}.png")
-        pictures[name] = (numpy.asarray(picture), round(ratio * max(zoom, 1)), zoom)
+        pictures[name] = (numpy.asarray(picture), drawn, zoom)
     driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
     failures = []
     for name, (picture, scale, zoom) in pictures.items():
