@@ -495,8 +495,8 @@ def text_routes(page, widgets, questions):
     """Text that reaches answer fields otherwise than by typed keys, with the decimal⇔hex drill
     running: an input method composing and committing, on the mouse's path and the touch's; the
     page's box giving the keyboard back after a tap and a click elsewhere; pastes of a clipboard
-    that changes in between, by Shift+Insert and by the field's menu (the Menu key, then P);
-    Ctrl+V, which does nothing. Judged by the window's picture against the desktop's after the
+    that changes in between, by Shift+Insert and by the field's menu (the Menu key, then P, and
+    a right click where the field was clicked, then P); Ctrl+V, which does nothing. Judged by the window's picture against the desktop's after the
     same digits typed, and by the check's verdict."""
     driver = page.driver
     items = questions["decHex"]
@@ -568,6 +568,17 @@ def text_routes(page, widgets, questions):
     ActionChains(driver).key_down(Keys.CONTROL).send_keys("v").key_up(Keys.CONTROL).perform()
     time.sleep(0.2)
     page.actions += ["type", fifth["answer"]]
+    # A right click where the field was just clicked, on the page's text box standing there,
+    # opens the field's own menu all the same.
+    sixth = items[5]
+    empty(sixth)
+    clipboard(sixth["answer"])
+    ActionChains(driver).move_to_element_with_offset(
+        page.canvas, *page.offset(*centre(sixth["field"]))).context_click().perform()
+    time.sleep(0.3)
+    ActionChains(driver).send_keys("p").perform()
+    time.sleep(0.3)
+    page.actions += ["type", sixth["answer"]]
     page.shot("text-routes")
 
     # Only the third is wrong: it holds the digits of "4541:" for 45420, not the answer.
@@ -575,7 +586,7 @@ def text_routes(page, widgets, questions):
     page.click(*centre(widgets["ExamBtn2"]))
     verdict = page.wait_saying(count, r"不正解")
     wrong = verdict.split(": ", 1)[1].split("。")[0].split(", ")
-    for item in (first, second, third, fourth, fifth):
+    for item in (first, second, third, fourth, fifth, sixth):
         check((item["question"] in wrong) == (item is third),
               f"{item['question']} {'not ' if item is third else ''}judged wrong: {verdict}")
     page.shot("text-routes-judged")
