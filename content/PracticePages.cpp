@@ -90,9 +90,11 @@ std::vector<WidgetRow> HexFrameGridRows() {
     constexpr std::array<int, 4> columnX{63, 193, 326, 461};
     constexpr std::array<int, 12> rowY{112, 145, 178, 211, 245, 278, 311, 344, 376, 410, 443, 476};
 
-    std::vector<WidgetRow> rows(48);
-    for (int column = 0; column < 4; ++column) {
-        for (int row = 0; row < 12; ++row) {
+    // Made, and so read by screen readers, in the order the frames stand: rows from the top,
+    // left to right within a row, as the verdict names wrong items, whatever their numbers.
+    std::vector<WidgetRow> rows;
+    for (int row = 0; row < 12; ++row) {
+        for (int column = 0; column < 4; ++column) {
             const int number = FrameNumber(column, row);
             int panelX = columnX[std::size_t(column)];
             if (number == 40)
@@ -100,7 +102,7 @@ std::vector<WidgetRow> HexFrameGridRows() {
             FrameBounds bounds{0, 98, 25};
             if (auto it = IrregularFrames().find(number); it != IrregularFrames().end())
                 bounds = it->second;
-            rows[std::size_t(number - 1)] = {
+            rows.push_back({
                 QStringLiteral("HFr%1").arg(number),
                 HexFrame,
                 "TabSheet4",
@@ -108,7 +110,7 @@ std::vector<WidgetRow> HexFrameGridRows() {
                 {},
                 nullptr,
                 Qt::AlignLeft,
-                bounds.offset};
+                bounds.offset});
         }
     }
     return rows;

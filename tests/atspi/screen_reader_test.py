@@ -118,6 +118,10 @@ def main(program):
         cells = [c for c in find_all(window, pyatspi.ROLE_CHECK_BOX) if CELL_NAME.match(c.name)]
         asked = sorted(CELL_NAME.match(c.name).group(1) for c in cells)
         assert asked == sorted(4 * DIGITS), f"seed {SEED} not applied: {''.join(asked[::4])}"
+        # The items come in the order they stand: rows from the top, left to right.
+        spots = [centre(d) for d in find_all(window, pyatspi.ROLE_LABEL, r"16進 [0-9A-F]")[1:]]
+        places = [(round((y - spots[0][1]) / 33), x) for x, y in spots]  # rows 33 px apart
+        assert len(places) == 48 and places == sorted(places), f"items read as {places}"
         # A learner's own quick clicks with the mouse each flip the cell while no screen reader
         # runs, however close together; while one runs, a second click within its retry time is
         # taken for its retry.

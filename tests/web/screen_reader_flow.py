@@ -126,6 +126,7 @@ def flows(page, tree, layout):
     tops = sorted({y for x, y in corners})
     places = [(tops.index(y) + 1, sorted(x2 for x2, y2 in corners if y2 == y).index(x) + 1)
               for x, y in corners]
+    check(places == sorted(places), f"the drill's items stand in the tree as {places}")
     digits = [CELL.fullmatch(group[0]["name"]["value"]).group(1) for group in groups]
     left = [i for i, d in enumerate(digits) if d != "0"]
     left = [left[0], next(i for i in left if places[i][0] != places[left[0]][0])]
