@@ -102,15 +102,15 @@ std::vector<WidgetRow> HexFrameGridRows() {
             FrameBounds bounds{0, 98, 25};
             if (auto it = IrregularFrames().find(number); it != IrregularFrames().end())
                 bounds = it->second;
-            rows.push_back({
-                QStringLiteral("HFr%1").arg(number),
-                HexFrame,
-                "TabSheet4",
-                {panelX - bounds.offset, rowY[std::size_t(row)], bounds.width, bounds.height},
-                {},
-                nullptr,
-                Qt::AlignLeft,
-                bounds.offset});
+            rows.push_back(
+                {QStringLiteral("HFr%1").arg(number),
+                 HexFrame,
+                 "TabSheet4",
+                 {panelX - bounds.offset, rowY[std::size_t(row)], bounds.width, bounds.height},
+                 {},
+                 nullptr,
+                 Qt::AlignLeft,
+                 bounds.offset});
         }
     }
     return rows;
