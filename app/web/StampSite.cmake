@@ -3,6 +3,14 @@
 # file of a new version against before that version may replace the kept one, and names its
 # cache after them and the worker itself: a new build brings a new worker, which keeps its files
 # in a cache of its own and removes the last build's.
+# The page's scripts joined into the one file the page loads (a site being stamped again has it).
+if(PAGE_SCRIPTS)
+    file(WRITE ${SITE}/page.js "")
+    foreach(script ${PAGE_SCRIPTS})
+        file(READ ${script} text)
+        file(APPEND ${SITE}/page.js "${text}")
+    endforeach()
+endif()
 # Every file of the site but the worker itself and the compressed forms a server sends instead.
 file(GLOB files RELATIVE ${SITE} ${SITE}/*)
 list(FILTER files EXCLUDE REGEX "^sw\\.js$|\\.(br|gz)$")

@@ -26,8 +26,7 @@ from selenium.common.exceptions import WebDriverException  # noqa: E402
 
 MARKER = "Radixtrek (new version)"
 WEB = pathlib.Path(__file__).resolve().parents[2] / "app" / "web"
-PROGRAM = {"/", "/index.html", "/qtloader.js", "/radixtrek.js", "/radixtrek.wasm"} | {
-    f"/{script.name}" for script in (WEB / "page").glob("*.js")}
+PROGRAM = {"/", "/index.html", "/page.js", "/qtloader.js", "/radixtrek.js", "/radixtrek.wasm"}
 LOGIN = b"<html><body><form>Wi-Fi login</form></body></html>\n"
 
 
