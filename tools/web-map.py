@@ -12,6 +12,8 @@ import subprocess
 import sys
 
 TOP = 25
+# Debian's emscripten brings LLVM 14, whose tools need not be on the PATH.
+LLVM_NM = "/usr/lib/llvm-14/bin/llvm-nm"
 
 
 def leb128(data, pos):
@@ -80,7 +82,7 @@ def definitions(inputs):
     """Each defined symbol's library (or object file) and object."""
     found = {}
     for path in inputs:
-        listing = subprocess.run(["llvm-nm", "--defined-only", "--print-file-name", "--demangle",
+        listing = subprocess.run([LLVM_NM, "--defined-only", "--print-file-name", "--demangle",
                                   path],
                                  capture_output=True, text=True).stdout
         library = pathlib.Path(path).name
