@@ -9,9 +9,9 @@ answer fields with real X key events, moving on with Tab. Each field must hold e
 digits of its base that were typed, and the field's context menu must name the field's own
 keys, not X11's keys of other keyboards. The plain line edit must still compose at the end.
 Text that does not come from typed keys must keep to the same rule: a middle-click paste of the
-X selection and a drag of selected text from the plain line edit, each a careless reading's
-form of the field's answer ("4541:" for 45420), leave only their digits, the drill judges them
-wrong, and the dragged text stays where it was.
+X selection and a drag of selected text from the plain line edit, which offers a copy or a move,
+each a careless reading's form of the field's answer ("4541:" for 45420), leave only their
+digits, the drill judges them wrong, and the dragged text stays where it was.
 Everything is read through the accessibility bus; keys and clicks go through the X server.
 """
 
