@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 #include "AutoLabel.h"
 #include "Fonts.h"
+#include "VersionAddressAccessible.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>
@@ -38,6 +39,8 @@ TVersionF::TVersionF(QWidget *parent)
           return parentWidget() ? FramePlacement::FrameOf(parentWidget()->window()) : QRect();
       }) {
     setObjectName(QStringLiteral("VersionF"));
+    // Before the address is made: a screen reader may ask after it as soon as it has its text.
+    InstallVersionAddressAccessibility();
     setWindowTitle(QStringLiteral("Version"));
     // What a screen reader calls the dialog, in the learner's language.
     setAccessibleName(QStringLiteral("バージョン情報"));
