@@ -1,9 +1,10 @@
 // The page's own text box and the program's answer fields. A browser shows its on-screen
 // keyboard only for a text box of the page, and an input method composes only there; so while
-// an answer field has the keyboard, the page's box has the browser's focus, and the page hands
-// on to the program every key pressed in it (with its modifiers) and every text committed in it,
-// which goes into the field through the field's gate. A composition in progress stays in the
-// box.
+// an answer field has the keyboard, the page's box has the browser's focus (or, where a screen
+// reader keeps it on the page's elements for the program's parts, the field's own element), and
+// the page hands on to the program every key pressed there (with its modifiers) and every text
+// committed there, which goes into the field through the field's gate. A composition in progress
+// stays on the page.
 #include "KeyboardFocus.h"
 #include "NumEdit.h"
 

@@ -5,14 +5,14 @@
 // letting every pointer event through to the canvas. The program's accessibility events mark
 // objects to read again, or whose parts to build again; the marks of one moment are carried out
 // together. A screen reader's click on an element performs the widget's action, and its focus
-// gives the widget the keyboard.
+// gives the widget the keyboard. Only the elements of objects with an action take clicks, so that
+// a screen reader offers a click on nothing else.
 #include "AccessibilityMirror.h"
 
 #include "KeyboardFocus.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QSet>
 #include <QTimer>
@@ -37,6 +37,7 @@ enum Flag {
     Selected = 32,
     ReadOnly = 64,
     Current = 128, // a tab list's current tab, which has the list's focus
+    Actionable = 256,
 };
 
 // clang-format off
@@ -58,16 +59,16 @@ EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const cha
         element.style.position = "absolute";
         element.style.outline = "none";  // the program draws its own focus
         element.accessibleId = id;
-        element.addEventListener("click", function (event) {
+        element.act = function (event) {
             event.stopPropagation();
             Module.accessibleAction(id);
-        });
+        };
         element.addEventListener("focus", function () { Module.accessibleFocus(id); });
         // A reader may put the page's focus on an element whose widget takes no keyboard focus,
         // such as a bit cell; Space or Enter there is a click on it, not a key for the widget
         // with the program's focus.
         element.addEventListener("keydown", function (event) {
-            if (event.target === element && element !== mirror.programFocus &&
+            if (event.target === element && element.onclick && element !== mirror.programFocus &&
                 (event.key === " " || event.key === "Enter") &&
                 !event.shiftKey && !event.ctrlKey && !event.altKey && !event.metaKey) {
                 event.stopPropagation();
@@ -86,10 +87,18 @@ EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const cha
         else element.removeAttribute(key);
     };
     attribute("role", kind !== "text" && kind !== "generic", kind);
-    // Texts and text boxes hold what they show; everything else is named.
+    // Texts and text boxes hold what they show; everything else is named. A text box that takes
+    // typing is editable, so that a screen reader reads it as one; what is typed or composed
+    // there goes to the program (the page's keyboard bridge), which says what the field holds.
     const holds = kind === "text" ? text : kind === "textbox" ? shown : null;
     if (holds !== null) {
-        if (element.textContent !== holds) element.textContent = holds;
+        element.programText = holds;
+        if (!element.composing && element.textContent !== holds) element.textContent = holds;
+    }
+    const editable = kind === "textbox" && !(flags & (8 | 64));
+    if (editable !== element.isContentEditable) {
+        element.contentEditable = editable ? "true" : "inherit";
+        element.spellcheck = false;
     }
     attribute("aria-label", holds === null || kind === "textbox", text);
     // Browsers that take no aria-description take the title as the description.
@@ -106,6 +115,7 @@ EM_JS(void, PageNode, (unsigned id, unsigned parent, const char *role, const cha
     attribute("aria-posinset", position > 0, position);
     attribute("aria-setsize", position > 0, count);
     element.hidden = !!(flags & 1);
+    element.onclick = flags & 256 ? element.act : null;
     element.style.left = x + "px";
     element.style.top = y + "px";
     element.style.width = width + "px";
@@ -125,6 +135,11 @@ EM_JS(void, PageFocus, (unsigned id), {
     {
         // A dialog takes the focus though its widget takes none from the keyboard.
         if (!element.hasAttribute("tabindex")) element.setAttribute("tabindex", "-1");
+        // A reader's caret left where the focus was would be moved, and read out as blank, when
+        // the page it is on is hidden.
+        const selection = getSelection();
+        if (selection.rangeCount && !element.contains(selection.anchorNode))
+            selection.removeAllRanges();
         element.focus({preventScroll: true});
     }
 });
@@ -198,6 +213,17 @@ int Flags(const QAccessible::State &state) {
            (state.readOnly ? ReadOnly : 0) | (state.focused ? Current : 0);
 }
 
+// The action of an object that a click performs, or none.
+QString ClickAction(QAccessibleInterface *object) {
+    QAccessibleActionInterface *actions = object->actionInterface();
+    const QStringList names = actions ? actions->actionNames() : QStringList();
+    for (const QString &name :
+         {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()})
+        if (names.contains(name))
+            return name;
+    return {};
+}
+
 class Mirror : public QObject {
     Q_OBJECT
 
@@ -257,31 +283,11 @@ public:
         pending.start();
     }
 
-    // A screen reader's click: the action a click would have, toggling a check box; a widget
-    // that offers neither (the version dialog's address) is clicked as the mouse would.
+    // A screen reader's click: the action a click would have, toggling a check box.
     static void Act(unsigned id) {
         QAccessibleInterface *object = QAccessible::accessibleInterface(id);
-        if (!object)
-            return;
-        QAccessibleActionInterface *actions = object->actionInterface();
-        const QStringList names = actions ? actions->actionNames() : QStringList();
-        for (const QString &name : {QAccessibleActionInterface::toggleAction(),
-                                    QAccessibleActionInterface::pressAction()})
-            if (names.contains(name)) {
-                actions->doAction(name);
-                return;
-            }
-        auto *widget = qobject_cast<QWidget *>(object->object());
-        if (!widget)
-            return;
-        const QPointF centre = QRectF(widget->rect()).center();
-        const QPointF global = widget->mapToGlobal(centre);
-        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(widget, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &release);
+        if (const QString action = object ? ClickAction(object) : QString(); !action.isEmpty())
+            object->actionInterface()->doAction(action);
     }
 
     static void Focus(unsigned id) {
@@ -304,15 +310,13 @@ private:
                 Put(object, !known.contains(id));
         rebuild.clear();
         reread.clear();
-        // An answer field takes text, which the page's own text box gathers for it.
         QWidget *focus = KeyboardFocus();
         QAccessibleInterface *focused =
             focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
         // In a list of tabs, screen readers expect the focus on the current tab itself.
         if (QAccessibleInterface *child = focused ? focused->focusChild() : nullptr)
             focused = child;
-        if (std::exchange(focusMoved, false) && focused &&
-            focused->role() != QAccessible::EditableText)
+        if (std::exchange(focusMoved, false) && focused)
             PageFocus(QAccessible::uniqueId(focused));
     }
 
@@ -333,7 +337,8 @@ private:
         // A tab's place in its list, "2 of 3".
         const bool tab = object->role() == QAccessible::PageTab && parent;
         PageNode(id, topLevel ? 0 : QAccessible::uniqueId(parent), role, name.data(),
-                 description.data(), value.data(), Flags(object->state()),
+                 description.data(), value.data(),
+                 Flags(object->state()) | (ClickAction(object).isEmpty() ? 0 : Actionable),
                  tab ? parent->indexOfChild(object) + 1 : 0, tab ? parent->childCount() : 0,
                  place.x(), place.y(), place.width(), place.height());
         if (!known.contains(id)) {

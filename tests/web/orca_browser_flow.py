@@ -4,8 +4,11 @@ Runs in the Orca test's own X display, D-Bus session and home (tools/orca-test.s
 page in Chromium with its accessibility on, then works as a blind learner does there, by real
 key presses: Tab to the example's button, Space to start it, the browse mode's arrows to its bit
 cells, Space on each cell whose bit the digit holds, the arrows on to the button that ends it,
-and Space. Orca reads the page from the program's accessible objects mirrored beside the canvas;
-Control stops the reading of the page that Orca starts on its own.
+and Space; then to the decimal⇔hexadecimal drill, where Tab goes from answer field to answer
+field, each heard with its question, two answered right and one wrong, that one heard back by
+where-am-I, and the check heard naming it; browse mode then reads each field with what it holds.
+Orca reads the page from the program's accessible objects mirrored beside the canvas; Control
+stops the reading of the page that Orca starts on its own.
 
 usage: orca_browser_flow.py URL PREFS_DIR LOG_DIR
 """
@@ -22,6 +25,7 @@ from atspi_client import find_all, wait_for  # noqa: E402
 from orca_client import Orca, key  # noqa: E402
 
 CELL = re.compile(r"16進 ([0-9A-F]) の ([1248]) の位 check box")
+FIELD = re.compile(r"([0-9A-F]+) を(10|16)進で")
 BROWSER = ("chromium --no-sandbox --enable-unsafe-swiftshader --disable-quic --no-first-run "
            "--no-default-browser-check --disable-background-networking --disable-component-update "
            "--disable-sync --disable-features=Translate --lang=ja --window-size=1200,850 "
@@ -47,7 +51,7 @@ def main(url, prefs, logs):
     orca = Orca(prefs, os.path.join(logs, "orca-browser.log"))
     browser = None
     try:
-        orca.wait_until_on()
+        start = orca.wait_until_on()
         browser = subprocess.Popen(BROWSER + [f"--user-data-dir={prefs}/chromium", url],
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Orca says the first tab when the page focuses it, unless its own reading of the page
@@ -84,6 +88,42 @@ def main(url, prefs, logs):
         heard = press(orca, "space", r"例を終了。")
         print(f"Orca in the browser: {heard}")
         assert "例を終了。正解。" in heard, heard
+
+        press(orca, "shift+Tab", r"16進⇒2進 page tab")
+        press(orca, "Right", r"演習グラフ page tab")
+        press(orca, "Right", r"10進⇔16進 page tab")
+        press(orca, "Tab", r"演習開始 push button")
+        press(orca, "space", r"演習を開始。36問")
+        typed = []
+        for n in range(3):
+            heard = press(orca, "Tab", FIELD.pattern)
+            question, base = FIELD.search(heard).groups()
+            value = int(question, 16 if base == "10" else 10) + (n == 2)
+            typed.append((FIELD.search(heard).group(0), str(value) if base == "10" else f"{value:x}"))
+            mark = orca.mark()
+            key(*typed[-1][1])
+            orca.quiet(mark, settle=0.5)
+        print(f"Orca in the browser: fields heard and typed {typed}")
+        heard = press(orca, "KP_Enter", typed[2][1])
+        print(f"Orca in the browser, where am I: {heard}")
+        for _ in range(3):
+            heard = press(orca, "shift+Tab", r".")
+        assert "演習終了 push button" in heard, heard
+        heard = press(orca, "space", r"不正解")
+        print(f"Orca in the browser: {heard}")
+        wrong = heard.split(": ", 1)[1].split("。")[0].split(", ")
+        assert [field.split()[0] in wrong for field, _ in typed] == [False, False, True], heard
+        # Browse mode walks on from the button through the fields, each read with what it holds.
+        for _ in range(8):
+            heard = press(orca, "Down", r".")
+            if f"{typed[0][0]} entry" in heard:
+                break
+        for field, answer in typed[1:]:
+            heard = press(orca, "Down", r".") + press(orca, "Down", r".")
+            assert f"{field} entry 0{answer}" in heard, (field, heard)
+        # Only what does something offers a click, and nothing empty is read.
+        odd = [s for s in orca.said_since(start) if "clickable" in s or s.startswith("blank")]
+        assert not odd, f"Orca said {odd}"
     finally:
         if browser:
             browser.terminate()

@@ -157,7 +157,7 @@ def flows(page, tree, layout):
           f"the graph lists {records}, not the drill of {time_taken}")
 
     # The decimal⇔hexadecimal drill, each field found by its question and direction, focused,
-    # and typed into through the page's text box.
+    # keeping the page's focus on its element, and typed into there.
     tree.activate(tree.find("tab", "10進⇔16進"))
     time.sleep(0.3)
     press(page, tree, "演習開始", r"演習を開始。36問")
@@ -170,12 +170,12 @@ def flows(page, tree, layout):
         tree.call(field, "this.focus();")
         time.sleep(0.1)
         focused = driver.execute_script(
-            "const box = document.activeElement; return [box.id, box.getAttribute('aria-label')]")
-        check(focused == ["keyboard", field["name"]["value"]],
+            "const e = document.activeElement; return [e.getAttribute('role'), e.ariaLabel]")
+        check(focused == ["textbox", field["name"]["value"]],
               f"focusing {field['name']['value']} focused {focused}")
         page.key("End")
         page.backspace(1)
-        tree.cdp("Input.insertText", text=str(value) if base == "10" else f"{value:X}")
+        page.type(str(value) if base == "10" else f"{value:X}")
     time.sleep(0.3)
     values = {node["name"]["value"]: state(node, "value") or node.get("value", {}).get("value")
               for node in tree.nodes("textbox") if FIELD.fullmatch(node["name"]["value"])}
@@ -192,8 +192,8 @@ def flows(page, tree, layout):
     check(state(dialog, "focused"), "the version dialog opened without the page's focus")
     texts = {node.get("name", {}).get("value"): node for node in tree.nodes("StaticText")}
     check("(C) 2026 Radixtrek Project" in texts, f"the version dialog's texts: {list(texts)[:8]}")
-    # Its address, clicked, opens in a new tab and closes it.
-    tree.call(texts["http://radixtrek.example.org"], "this.parentElement.click();")
+    # Its address, a link, clicked, opens in a new tab and closes it.
+    tree.call(tree.find("link", "http://radixtrek.example.org"), "this.click();")
     time.sleep(0.5)
     driver.switch_to.window(driver.window_handles[0])
     check(len(driver.window_handles) == 2 and not tree.nodes("dialog"),

@@ -18,13 +18,16 @@ function bridgeKeyboard(loader) {
     box.style.left = x + 'px';
     box.style.top = y + 'px';
   }
-  // The program says when an answer field gains or loses the keyboard.
+  // The program says when an answer field gains or loses the keyboard. The box takes the
+  // page's focus from the canvas; where a screen reader holds it on the elements that stand for
+  // the program's parts, the field's own element takes it instead, so that the reader says
+  // which field it is and what it holds, field after field.
   window.radixtrekKeyboard = {
     fieldFocused: function (base, x, y, name) {
       place(base, x, y);
       box.setAttribute('aria-label', name);
       box.removeAttribute('aria-hidden');
-      if (document.activeElement !== box) {
+      if (document.activeElement === canvas) {
         box.value = '';
         box.focus({preventScroll: true});
       }
@@ -73,18 +76,55 @@ function bridgeKeyboard(loader) {
     loader.module().keyOnPage(event.key, modifiers);
     event.preventDefault();
   }
+  // The input method's keys, and a keyboard's that only says what it typed, stay with the
+  // browser, which says what they typed (see below); so does Shift+Insert, whose paste it says.
+  function browsersOwn(event) {
+    return event.isComposing || event.keyCode === 229 ||
+           (event.key === 'Insert' && event.shiftKey && !event.ctrlKey && !event.altKey);
+  }
   box.addEventListener('keydown', function (event) {
-    if (event.isComposing || event.keyCode === 229)
-      return;  // the input method's, or a keyboard that only says what it typed: see below
-    if (event.key === 'Insert' && event.shiftKey && !event.ctrlKey && !event.altKey)
-      return;  // the browser pastes, and says what in the paste event
-    handOn(event);
+    if (!browsersOwn(event))
+      handOn(event);
   });
   // Keys pressed on the elements that stand for the window's parts for screen readers, one
   // of which has the page's focus while its widget has the program's.
   canvas.parentElement.addEventListener('keydown', function (event) {
-    if (event.target !== box && event.target.closest('#accessible'))
+    if (event.target !== box && event.target.closest('#accessible') && !browsersOwn(event))
       handOn(event);
+  });
+  // An answer field's own element, editable, takes text as the box does: what is committed
+  // there goes into the field, and the element keeps showing what the field holds.
+  function fieldElement(event) {
+    const target = event.target;
+    return target !== box && target.isContentEditable && target.closest('#accessible') ? target
+                                                                                       : null;
+  }
+  canvas.parentElement.addEventListener('compositionstart', function (event) {
+    const field = fieldElement(event);
+    if (field)
+      field.composing = true;
+  });
+  canvas.parentElement.addEventListener('compositionend', function (event) {
+    const field = fieldElement(event);
+    if (!field)
+      return;
+    field.composing = false;
+    field.textContent = field.programText;
+    if (event.data)
+      loader.module().insertIntoField(event.data);
+  });
+  canvas.parentElement.addEventListener('beforeinput', function (event) {
+    const field = fieldElement(event);
+    if (!field || event.inputType === 'insertCompositionText')
+      return;
+    event.preventDefault();
+    if (event.inputType.startsWith('delete')) {
+      loader.module().keyOnPage(event.inputType.endsWith('Forward') ? 'Delete' : 'Backspace', 0);
+      return;
+    }
+    const text = event.data || (event.dataTransfer && event.dataTransfer.getData('text/plain'));
+    if (text)
+      loader.module().insertIntoField(text);
   });
   // A screen reader may move the page's focus off the program to the page itself, as Orca
   // does when a key stops its reading aloud; the keys pressed then still belong to the
