@@ -1,5 +1,6 @@
 #include "DecHexFr.h"
 
+#include "AccessibleRenewal.h"
 #include "Colours.h"
 #include "DrillTexts.h"
 #include "Fonts.h"
@@ -36,9 +37,13 @@ void TDHFr::NameAnswer(const QString &base) {
     // readers name a field after the label that labels it rather than by its own name, so the
     // label carries the same name; the label still shows only the number.
     const QString name = QStringLiteral("%1 を%2で").arg(QuesionLbl->text(), base);
-    AnswerNum->setAccessibleName(name);
-    QuesionLbl->setAccessibleName(name);
-    AnswerNum->setAccessibleDescription(QString());
+    // A drill's start renames 36 fields at once; each change is told to screen readers, even
+    // to the same text, so only real ones are made, and the fields' by a new identity.
+    RenameByRenewal(AnswerNum, name);
+    if (QuesionLbl->accessibleName() != name)
+        QuesionLbl->setAccessibleName(name);
+    if (!AnswerNum->accessibleDescription().isEmpty())
+        AnswerNum->setAccessibleDescription(QString());
 }
 
 void TDHFr::SetQuestion(std::uint8_t direction, std::int32_t number) {

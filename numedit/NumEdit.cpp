@@ -176,6 +176,12 @@ void TNumEdit::SetValue(std::int64_t value) {
     QByteArray digits = value == 0 ? QByteArray("0") : IntToText(value, FNumericType);
     if (FZeroPadding && digits.size() < FMaxLength)
         digits.prepend(FMaxLength - digits.size(), '0');
+    // Setting text tells screen readers of a change even where there is none; the digits the
+    // field holds untouched are left as they are, but for the caret, which goes to their end.
+    if (text() == QLatin1String(digits) && !isUndoAvailable() && !isRedoAvailable()) {
+        end(false);
+        return;
+    }
     FWriting = true;
     setText(QString::fromLatin1(digits));
     FWriting = false;
