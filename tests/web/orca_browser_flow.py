@@ -7,11 +7,12 @@ cells, Space on each cell whose bit the digit holds, the arrows on to the button
 and Space; then to the decimal⇔hexadecimal drill, where Tab goes from answer field to answer
 field, each heard with its question, two answered right and one wrong, that one heard back by
 where-am-I, and the check heard naming it; browse mode then reads each field with what it holds.
-Orca reads the page from the program's accessible objects mirrored beside the canvas; Control
-stops the reading of the page that Orca starts on its own.
+Orca reads the page from the program's accessible objects mirrored beside the canvas; it is set
+not to read the page aloud as it loads, and Control stops any reading all the same.
 
 usage: orca_browser_flow.py URL PREFS_DIR LOG_DIR
 """
+import json
 import os
 import re
 import subprocess
@@ -48,17 +49,20 @@ def press(orca, name, expect, seconds=10):
 
 
 def main(url, prefs, logs):
+    # Orca reads a page aloud as it loads; when that starts only after the key that would stop it,
+    # the key that ends it later moves the focus to where the reading stopped.
+    with open(os.path.join(prefs, "user-settings.conf"), "w") as file:
+        json.dump({"general": {}, "pronunciations": {}, "keybindings": {}, "profiles": {"default": {
+            "profile": ["Default", "default"], "pronunciations": {}, "keybindings": {},
+            "sayAllOnLoad": False}}}, file)
     orca = Orca(prefs, os.path.join(logs, "orca-browser.log"))
     browser = None
     try:
         start = orca.wait_until_on()
         browser = subprocess.Popen(BROWSER + [f"--user-data-dir={prefs}/chromium", url],
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        # Orca says the first tab when the page focuses it, unless its own reading of the page
-        # as it loads takes the turn; the program is there when the tab is.
+        # The program is there when its first tab is; Control silences what Orca still says.
         wait_for("the program's first tab", first_tab, seconds=120)
-        # Orca reads the page aloud as it loads; Control silences it, as a learner who knows
-        # the page does.
         mark = orca.mark()
         key("Control_L")
         orca.quiet(mark, settle=1.0)
