@@ -13,24 +13,14 @@ namespace {
 // a drop answered as a move takes the text out of it. A plain line edit offers only a copy.
 class MovableTextEdit : public QLineEdit {
 protected:
+    // A press on the selection drags it at once; the drag follows the mouse until it is let go.
     void mousePressEvent(QMouseEvent *event) override {
         const int at = cursorPositionAt(event->position().toPoint());
-        pressedInSelection = event->button() == Qt::LeftButton && hasSelectedText() &&
-                             at >= selectionStart() && at < selectionEnd();
-        pressedAt = event->position().toPoint();
-        if (!pressedInSelection)
+        if (event->button() != Qt::LeftButton || !hasSelectedText() || at < selectionStart() ||
+            at >= selectionEnd()) {
             QLineEdit::mousePressEvent(event);
-    }
-
-    void mouseMoveEvent(QMouseEvent *event) override {
-        if (!pressedInSelection) {
-            QLineEdit::mouseMoveEvent(event);
             return;
         }
-        if ((event->position().toPoint() - pressedAt).manhattanLength() <
-            QApplication::startDragDistance())
-            return;
-        pressedInSelection = false;
         auto *drag = new QDrag(this);
         auto *data = new QMimeData;
         data->setText(selectedText());
@@ -38,10 +28,6 @@ protected:
         if (drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction) == Qt::MoveAction)
             del();
     }
-
-private:
-    bool pressedInSelection = false;
-    QPoint pressedAt;
 };
 
 } // namespace
